@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+namespace pictolex {
+
+// The index of the best record: the shortest time taken, hours included. Among equal times
+// the oldest record wins. Lines that hold no record are passed over; nothing when no line does.
+std::optional<qsizetype> chooseBest(const QStringList& linesOldestFirst);
+
+} // namespace pictolex

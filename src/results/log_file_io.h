@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace pictolex {
+
+// The file operations under the results log. Each answers an empty text on success, or the
+// reason it failed in plain words, fit to follow "because".
+
+// Creates the folder and any missing folders above it.
+QString makeFolder(const QString& folder);
+
+// Appends the line and CR LF to the file, creating it, in a single write; when the file does
+// not end with a line end, a line end goes first, in the same write. Then syncs to the disk.
+QString appendLineToFile(const QString& filePath, const QByteArray& line);
+
+// The lines of the file, oldest first; none and no reason when the file does not exist.
+QStringList readLinesFromFile(const QString& filePath, QString* reason);
+
+} // namespace pictolex

@@ -1,0 +1,112 @@
+#include "results/results_record.h"
+
+#include <QLatin1StringView>
+
+namespace pictolex {
+
+namespace {
+
+constexpr QLatin1StringView timeLabel("Time = ");
+
+// More hour digits than this cannot come from a real round and would overflow.
+constexpr int maxHourDigits = 12;
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int digitValue(QChar c) {
+    return c.unicode() - u'0';
+}
+
+// Reads a two-digit field 00 to 59 at text[at].
+std::optional<int> readSixtieth(QStringView text, qsizetype at) {
+    if (at + 2 > text.size() || !isAsciiDigit(text[at]) || !isAsciiDigit(text[at + 1]))
+        return std::nullopt;
+    const int value = digitValue(text[at]) * 10 + digitValue(text[at + 1]);
+    if (value > 59)
+        return std::nullopt;
+    return value;
+}
+
+// Reads "Time = H:mm:ss" at text[at], followed by spaces and a date item.
+std::optional<qint64> readTimeItem(QStringView text, qsizetype at) {
+    if (!text.sliced(at).startsWith(timeLabel))
+        return std::nullopt;
+    qsizetype pos = at + timeLabel.size();
+    qint64 hours = 0;
+    const qsizetype hoursStart = pos;
+    while (pos < text.size() && isAsciiDigit(text[pos]) && pos - hoursStart < maxHourDigits)
+        hours = hours * 10 + digitValue(text[pos++]);
+    if (pos == hoursStart || pos >= text.size() || text[pos] != u':')
+        return std::nullopt;
+    const auto minutes = readSixtieth(text, pos + 1);
+    if (!minutes || pos + 3 >= text.size() || text[pos + 3] != u':')
+        return std::nullopt;
+    const auto seconds = readSixtieth(text, pos + 4);
+    if (!seconds)
+        return std::nullopt;
+    // A record goes on after its time with spaces and the date; a line that ends at or
+    // just after the time was cut short.
+    pos += 6;
+    if (pos >= text.size() || text[pos] != u' ')
+        return std::nullopt;
+    while (pos < text.size() && text[pos] == u' ')
+        ++pos;
+    if (pos >= text.size())
+        return std::nullopt;
+    return (hours * 60 + *minutes) * 60 + *seconds;
+}
+
+// Spaces up to the given column. A text already past the column before it is followed by a
+// single space; a text ending just before it gets none, unless a separating space is needed.
+void padToColumn(QString& line, int& usedColumns, int column, bool needsSpace) {
+    int spaces = usedColumns < column ? column - 1 - usedColumns : 1;
+    if (needsSpace && spaces == 0)
+        spaces = 1;
+    line.append(QString(spaces, u' '));
+    usedColumns += spaces;
+}
+
+} // namespace
+
+QString formatElapsed(qint64 seconds) {
+    seconds = std::max<qint64>(seconds, 0);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime& loggedAt) {
+    QString line = name;
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    int used = displayColumns(line);
+    padToColumn(line, used, timeColumn, false);
+    const QString timeItem = timeLabel + formatElapsed(elapsedSeconds);
+    line += timeItem;
+    used += displayColumns(timeItem);
+    // The date is always set apart from the time, even by a time of 15-digit hours.
+    padToColumn(line, used, dateColumn, true);
+    line += loggedAt.toString(QStringLiteral("yyyy/MM/dd H:mm:ss"));
+    return line;
+}
+
+// The last "Time = " followed by a valid time counts. The date item after a record's own time
+// never holds "Time = ", so the last one is the record's own wherever its name ends, also when
+// a name wider than 41 columns pushes it out of column 42, and even when the name holds a
+// "Time = 0:00:01" of its own.
+std::optional<qint64> parseRecordTime(QStringView line) {
+    qsizetype from = line.size();
+    while (from > 0) {
+        const qsizetype at = line.lastIndexOf(timeLabel, from - 1);
+        if (at < 0)
+            break;
+        if (const auto time = readTimeItem(line, at))
+            return time;
+        from = at;
+    }
+    return std::nullopt;
+}
+
+} // namespace pictolex
