@@ -1,0 +1,8 @@
+#include "shell/application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    return pictolex::runGame(app);
+}

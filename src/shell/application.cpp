@@ -1,0 +1,28 @@
+#include "shell/application.h"
+
+#include "shell/app_context.h"
+#include "shell/fonts.h"
+#include "shell/picture.h"
+#include "shell/system_platform.h"
+#include "start_screen/start_screen.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace pictolex {
+
+int runGame(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("pictolex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictolex.ico")));
+    installFontSubstitutions();
+
+    SystemPlatform system;
+    system.random.reseedFromTime();
+    AppContext context(system.platform(), [] { QCoreApplication::quit(); });
+    frmS().Show();
+    return app.exec();
+}
+
+} // namespace pictolex

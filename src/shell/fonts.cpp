@@ -1,0 +1,37 @@
+#include "shell/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+
+namespace pictolex {
+
+namespace {
+const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(fonts::kHandwriting, QStringList{QStringLiteral("Dancing Script")});
+    QFont::insertSubstitutions(fonts::kSansSerif,
+                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    QFont::insertSubstitutions(fonts::kGothic, QStringList{QStringLiteral("IPAPGothic"),
+                                                            QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(fonts::kPopP, QStringList{kHeavyDisplay});
+    QFont::insertSubstitutions(fonts::kPopS, QStringList{kHeavyDisplay});
+}
+
+QFont namedFont(const QString& family, double points, bool bold, bool italic) {
+    QFont font(family);
+    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    const bool pop = family == fonts::kPopP || family == fonts::kPopS;
+    if (pop && !QFontDatabase::hasFamily(family)) {
+        // The pop face is heavy by nature; its stand-in must be too.
+        font.setFamily(kHeavyDisplay);
+        font.setWeight(QFont::Black);
+    }
+    return font;
+}
+
+} // namespace pictolex

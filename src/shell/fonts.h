@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace pictolex {
+
+namespace fonts {
+inline const QString kHandwriting = QStringLiteral("Lucida Handwriting");
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString kPopP = QStringLiteral("HGP創英角ﾎﾟｯﾌﾟ体");
+inline const QString kPopS = QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体");
+} // namespace fonts
+
+// Tells Qt which installed family stands in for each named family that is missing.
+void installFontSubstitutions();
+
+// The named family at a size in points (at 96 dots per inch, so the layout holds on any
+// screen). A missing pop face becomes the nearest heavy display face.
+QFont namedFont(const QString& family, double points, bool bold, bool italic = false);
+
+} // namespace pictolex

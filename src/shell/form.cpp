@@ -1,0 +1,65 @@
+#include "shell/form.h"
+
+#include "shell/app_context.h"
+#include "shell/mm_control.h"
+#include "shell/window_timer.h"
+
+#include <QCloseEvent>
+
+namespace pictolex {
+
+Form::Form(AppContext& context)
+    : QWidget(nullptr), context_(context),
+      MMControl1(new MMControl(context.platform().audio.create(), this)) {
+    MMControl1->setObjectName(QStringLiteral("MMControl1"));
+}
+
+MMControl& Form::mmControl() {
+    ensureLoaded();
+    return *MMControl1;
+}
+
+void Form::ensureLoaded() {
+    if (everLoaded_)
+        return;
+    everLoaded_ = true;
+    loaded_ = true;
+    context_.formLoaded();
+    Form_Load();
+    armTimers(true);
+}
+
+void Form::Show() {
+    ensureLoaded();
+    if (loaded_)
+        QWidget::show();
+}
+
+void Form::Hide() {
+    ensureLoaded();
+    QWidget::hide();
+}
+
+void Form::Unload() {
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    armTimers(false);
+    QWidget::hide();
+    unloading_ = false;
+    loaded_ = false;
+    context_.formUnloaded();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    Unload();
+    event->accept();
+}
+
+void Form::armTimers(bool armed) {
+    for (WindowTimer* timer : findChildren<WindowTimer*>())
+        timer->setArmed(armed);
+}
+
+} // namespace pictolex

@@ -1,0 +1,52 @@
+#include "shell/label.h"
+
+#include <QMouseEvent>
+
+namespace pictolex {
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == text())
+        return;
+    setText(caption);
+    if (autoSize_)
+        resize(sizeHint().width(), height());
+    Q_EMIT Change();
+}
+
+void Label::setBackColor(const QColor& color) {
+    back_ = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::setForeColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Label::setTransparent(bool transparent) { setAutoFillBackground(!transparent); }
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT Click();
+}
+
+} // namespace pictolex

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace pictolex {
+
+// A picture control: shows its image at its natural size from the top left, never stretched,
+// and sharp on high-density screens. Its left edge is kept in twips, exactly as set.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent);
+
+    const QImage& image() const { return image_; }
+    void setImage(const QImage& image);
+
+    float left() const { return left_; }
+    void setLeft(float twips);
+    void placeTwips(float left, int top, int width, int height);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+    float left_ = 0;
+};
+
+// The 32 by 32 image of an icon from the program's resources, or an empty image.
+QImage iconImage(const QString& name);
+
+} // namespace pictolex

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+namespace pictolex {
+
+// The local date and time, to the whole second.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// A pseudo-random source of values r with 0 <= r < 1.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseedFromTime() = 0;
+    virtual float next() = 0;
+};
+
+// The size of the whole screen in logical pixels.
+class ScreenInfo {
+public:
+    virtual ~ScreenInfo() = default;
+    virtual QSize size() const = 0;
+};
+
+// One sound output: opens a .wav file, plays it, and falls silent on close.
+// Every failure is silent: open() answers false and nothing is played.
+class AudioDevice {
+public:
+    virtual ~AudioDevice() = default;
+    virtual bool open(const QString& path) = 0;
+    virtual void play() = 0;
+    virtual void close() = 0;
+};
+
+class AudioFactory {
+public:
+    virtual ~AudioFactory() = default;
+    virtual std::unique_ptr<AudioDevice> create() = 0;
+};
+
+// What the windows take from the machine. Tests hand in their own.
+struct Platform {
+    Clock& clock;
+    RandomSource& random;
+    ScreenInfo& screen;
+    AudioFactory& audio;
+    // Tests step timers by hand; the game lets them tick.
+    bool realTimers = true;
+};
+
+} // namespace pictolex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/platform.h"
+#include "shell/sound_cache.h"
+
+namespace pictolex {
+
+// Sound through Qt Multimedia's audio sink, from sounds decoded once and kept in memory.
+class QtAudioFactory : public AudioFactory {
+public:
+    QtAudioFactory();
+    std::unique_ptr<AudioDevice> create() override;
+
+private:
+    SoundCache cache_;
+};
+
+} // namespace pictolex

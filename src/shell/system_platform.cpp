@@ -1,0 +1,31 @@
+#include "shell/system_platform.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTime>
+
+namespace pictolex {
+
+QDateTime SystemClock::now() const {
+    QDateTime now = QDateTime::currentDateTime();
+    const QTime t = now.time();
+    now.setTime(QTime(t.hour(), t.minute(), t.second()));
+    return now;
+}
+
+void SystemRandom::reseedFromTime() {
+    engine_.seed(static_cast<std::mt19937::result_type>(
+        QDateTime::currentMSecsSinceEpoch() ^ (QTime::currentTime().msecsSinceStartOfDay() << 7)));
+}
+
+float SystemRandom::next() {
+    // 24 random bits make a float that is never 1.
+    return float(engine_() >> 8) * (1.0f / 16777216.0f);
+}
+
+QSize SystemScreen::size() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+} // namespace pictolex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QtGlobal>
+#include <cmath>
+
+namespace pictolex {
+
+// Layout values are kept in twips, 15 to a logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+constexpr int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+// Colours are written as &HBBGGRR: blue in the high byte.
+inline QColor bgr(quint32 value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+namespace colors {
+inline constexpr quint32 kBlue = 0xFF0000;
+inline constexpr quint32 kPink = 0xFF80FF;
+inline constexpr quint32 kNavy = 0x800000;
+inline constexpr quint32 kCyan = 0xFFFF00;
+inline constexpr quint32 kDarkBlue = 0xC00000;
+inline constexpr quint32 kPalePink = 0xFFC0FF;
+} // namespace colors
+
+} // namespace pictolex

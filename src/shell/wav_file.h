@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <optional>
+
+namespace pictolex {
+
+// The playable part of a .wav file: its sample format and the sample bytes.
+struct WavData {
+    enum class Sample { UInt8, Int16, Int32, Float };
+    int sampleRate = 0;
+    int channels = 0;
+    Sample sample = Sample::Int16;
+    QByteArray samples;
+};
+
+// Reads a RIFF WAVE file of PCM or float samples. Anything else, or anything damaged beyond
+// use, gives nothing. A data chunk cut short plays what is there.
+std::optional<WavData> parseWav(QByteArrayView bytes);
+
+} // namespace pictolex

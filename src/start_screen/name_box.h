@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace pictolex {
+
+// Keeps line breaks and control characters out of a player's name, typed or pasted, so a
+// name can never split a line of the results log.
+class NameValidator : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// The single-line name box: at most 25 characters.
+class NameBox : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = 25;
+    explicit NameBox(QWidget* parent);
+};
+
+} // namespace pictolex

@@ -1,0 +1,172 @@
+#include "start_screen/start_screen.h"
+
+#include "board/game_board.h"
+#include "shell/app_context.h"
+#include "shell/command_button.h"
+#include "shell/fonts.h"
+#include "shell/label.h"
+#include "shell/mm_control.h"
+#include "shell/picture.h"
+#include "shell/units.h"
+#include "shell/window_timer.h"
+#include "start_screen/name_box.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace pictolex {
+
+namespace {
+
+constexpr QSize kClientSize{511, 355};
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
+    auto* label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setCaption(caption);
+    label->setFont(namedFont(fonts::kSansSerif, 9.75, true));
+    label->setBackColor(bgr(colors::kPink));
+    label->setForeColor(bgr(colors::kNavy));
+    label->setAlignment(Qt::AlignCenter);
+    place(label, left, 2310, 1395, 255);
+    return label;
+}
+
+Picture* demoPicture(QWidget* parent, const char* name, const QString& icon, int left) {
+    auto* picture = new Picture(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setImage(iconImage(icon));
+    picture->placeTwips(float(left), 1470, 480, 480);
+    return picture;
+}
+
+Label* transparentLabel(QWidget* parent, const char* name, const QString& caption,
+                        const QFont& font, Qt::Alignment alignment) {
+    auto* label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setCaption(caption);
+    label->setFont(font);
+    label->setForeColor(bgr(colors::kPink));
+    label->setTransparent(true);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+QString soundFolderFor(const QString& executableDir) {
+    return QDir::cleanPath(executableDir + QStringLiteral("/../share/pictolex")) + QLatin1Char('/');
+}
+
+StartScreen::StartScreen(AppContext& context) : Form(context) {
+    setObjectName(QStringLiteral("frmS"));
+    setWindowTitle(QStringLiteral("Pictolex"));
+    setFixedSize(kClientSize);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, bgr(colors::kBlue));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    buildTitleAndCredit();
+    buildDemonstration();
+    buildNameAndStart();
+
+    const bool real = context.platform().realTimers;
+    Timer1 = new WindowTimer(65, true, real, this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2 = new WindowTimer(1000, false, real, this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(Timer1, &WindowTimer::Timer, this, &StartScreen::Timer1_Timer);
+    connect(Timer2, &WindowTimer::Timer, this, &StartScreen::Timer2_Timer);
+}
+
+void StartScreen::buildTitleAndCredit() {
+    Label3 = transparentLabel(this, "Label3", QStringLiteral("Pictolex"),
+                              namedFont(fonts::kHandwriting, 36, false), Qt::AlignHCenter);
+    place(Label3, 1635, 90, 4035, 1035);
+    Label2 = transparentLabel(this, "Label2",
+                              QStringLiteral("A word game for young learners, by the Pictolex team"),
+                              namedFont(fonts::kGothic, 9.75, true), Qt::AlignHCenter);
+    place(Label2, 705, 4950, 6255, 255);
+}
+
+void StartScreen::buildDemonstration() {
+    Image1 = demoPicture(this, "Image1", QStringLiteral("snowflake"), 1140);
+    Image2 = demoPicture(this, "Image2", QStringLiteral("flag"), 2820);
+    Image3 = demoPicture(this, "Image3", QStringLiteral("banana"), 4470);
+    Image4 = demoPicture(this, "Image4", QStringLiteral("mailbox"), 6135);
+    lbl1 = wordLabel(this, "lbl1", QStringLiteral("flag"), 690);
+    lbl2 = wordLabel(this, "lbl2", QStringLiteral("banana"), 2355);
+    lbl3 = wordLabel(this, "lbl3", QStringLiteral("mailbox"), 4005);
+    lbl4 = wordLabel(this, "lbl4", QStringLiteral("snowflake"), 5580);
+    connect(lbl1, &Label::Change, this, &StartScreen::lbl1_Change);
+    connect(lbl2, &Label::Change, this, &StartScreen::lbl2_Change);
+    connect(lbl3, &Label::Change, this, &StartScreen::lbl3_Change);
+}
+
+void StartScreen::buildNameAndStart() {
+    Label4 = transparentLabel(this, "Label4", QStringLiteral("Name"),
+                              namedFont(fonts::kPopS, 18, false), Qt::AlignRight);
+    place(Label4, 1980, 3390, 1035, 435);
+
+    txtName = new NameBox(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(namedFont(fonts::kGothic, 15.75, true));
+    place(txtName, 3180, 3330, 3675, 435);
+
+    cmdStart = new CommandButton(QStringLiteral("Start"), bgr(colors::kPink), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    cmdStart->setFont(namedFont(fonts::kPopP, 18, false));
+    place(cmdStart, 5220, 4110, 1635, 495);
+    connect(cmdStart, &QPushButton::clicked, this, &StartScreen::cmdStart_Click);
+
+    setTabOrder(txtName, cmdStart);
+    txtName->setFocus();
+}
+
+QString StartScreen::rootPath() {
+    ensureLoaded();
+    return rootPath_;
+}
+
+NameBox& StartScreen::nameBox() {
+    ensureLoaded();
+    return *txtName;
+}
+
+void StartScreen::Form_Load() {
+    const QSize screen = context_.platform().screen.size();
+    const double left = screen.width() / 2.0 - frameGeometry().width() / 2.0;
+    const double top = screen.height() / 2.0 - frameGeometry().height() / 2.0;
+    move(int(std::lround(left)), int(std::lround(top)));
+    rootPath_ = soundFolderFor(QCoreApplication::applicationDirPath());
+}
+
+void StartScreen::cmdStart_Click() {
+    stopSound(*this);
+    Hide();
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    frmBack().Show();
+    frmBack().Timer1->setEnabled(true);
+}
+
+void StartScreen::Form_Unload() {
+    stopSound(*this);
+    frmBack().Unload();
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    Unload();
+}
+
+void StartScreen::Timer1_Timer() {}
+void StartScreen::Timer2_Timer() {}
+void StartScreen::lbl1_Change() {}
+void StartScreen::lbl2_Change() {}
+void StartScreen::lbl3_Change() {}
+
+} // namespace pictolex
