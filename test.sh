@@ -9,6 +9,7 @@ cmake --build --preset test
 
 started=()
 cleanup() {
+    [ -n "${runtime_dir:-}" ] && rm -rf "$runtime_dir"
     for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${started[@]}"; do wait "$pid" 2>/dev/null || true; done
 }
@@ -39,4 +40,7 @@ fi
 DISPLAY="$display" openbox --sm-disable >/dev/null 2>&1 &
 started+=($!)
 
+# Qt wants a private runtime folder; a desktop session has one, a bare test machine may not.
+runtime_dir=$(mktemp -d)
+export XDG_RUNTIME_DIR="$runtime_dir"
 PICTOLEX_E2E_DISPLAY="$display" ctest --preset test "$@"
