@@ -13,9 +13,7 @@
 
 namespace pictolex {
 
-namespace {
-
-QString errorReason(int error, const QString& filePath) {
+QString fileErrorReason(int error, const QString& filePath) {
     switch (error) {
     case EACCES:
     case EPERM:
@@ -34,6 +32,8 @@ QString errorReason(int error, const QString& filePath) {
             .arg(filePath, QString::fromLocal8Bit(std::strerror(error)));
     }
 }
+
+namespace {
 
 // Closes the descriptor when it goes out of scope.
 class Descriptor {
@@ -108,7 +108,7 @@ QString makeFolder(const QString& folder) {
             return reason;
     }
     if (::mkdir(nativePath(folder).constData(), 0777) != 0 && errno != EEXIST)
-        return errorReason(errno, folder);
+        return fileErrorReason(errno, folder);
     return {};
 }
 
@@ -117,14 +117,14 @@ QString appendLineToFile(const QString& filePath, const QByteArray& line) {
     const bool isNew = ::access(name.constData(), F_OK) != 0;
     Descriptor fd(::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
     if (fd.get() < 0)
-        return errorReason(errno, filePath);
+        return fileErrorReason(errno, filePath);
     const QByteArray bytes = separatorBefore(fd.get()) + line + QByteArray("\r\n");
     if (const int error = writeAll(fd.get(), bytes))
-        return errorReason(error, filePath);
+        return fileErrorReason(error, filePath);
     if (::fsync(fd.get()) != 0 && errno != EINVAL)
-        return errorReason(errno, filePath);
+        return fileErrorReason(errno, filePath);
     if (const int error = fd.close())
-        return errorReason(error, filePath);
+        return fileErrorReason(error, filePath);
     if (isNew)
         syncFolder(QFileInfo(filePath).absolutePath());
     return {};
@@ -135,7 +135,7 @@ QStringList readLinesFromFile(const QString& filePath, QString* reason) {
     const Descriptor fd(::open(nativePath(filePath).constData(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno != ENOENT)
-            *reason = errorReason(errno, filePath);
+            *reason = fileErrorReason(errno, filePath);
         return {};
     }
     struct stat info {};
@@ -148,7 +148,7 @@ QStringList readLinesFromFile(const QString& filePath, QString* reason) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            *reason = errorReason(errno, filePath);
+            *reason = fileErrorReason(errno, filePath);
             return {};
         }
         if (n == 0)

@@ -9,6 +9,9 @@ namespace pictolex {
 // The file operations under the results log. Each answers an empty text on success, or the
 // reason it failed in plain words, fit to follow "because".
 
+// The reason for the errno value, naming the file or folder.
+QString fileErrorReason(int error, const QString& filePath);
+
 // Creates the folder and any missing folders above it.
 QString makeFolder(const QString& folder);
 

@@ -1,37 +1,22 @@
 #include "results/results_log.h"
 
+#include "results/file_lock.h"
 #include "results/log_file_io.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 namespace pictolex {
 
 namespace {
 
-// A lock is held for a few milliseconds; one older than this was left by a program that
-// died while holding it, and is broken.
-constexpr int staleLockMs = 5000;
-constexpr int appendLockWaitMs = 6000;
-constexpr int readLockWaitMs = 2000;
+// An append holds the lock for a few milliseconds; waiting longer means a copy of the game
+// is stuck while holding it.
+constexpr std::chrono::milliseconds appendLockWait(5000);
+constexpr std::chrono::milliseconds readLockWait(2000);
 
 QString lockPath(const QString& logPath) {
     return logPath + QStringLiteral(".lock");
-}
-
-QString lockFailure(const QLockFile& lock, const QString& logPath) {
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("another copy of Pictolex kept the file %1 busy").arg(logPath);
-    case QLockFile::PermissionError:
-        return QStringLiteral("there is no permission to write in the folder %1")
-            .arg(QFileInfo(logPath).absolutePath());
-    default:
-        return QStringLiteral("the lock file %1 could not be made (is the disk full?)")
-            .arg(lockPath(logPath));
-    }
 }
 
 QString notSaved(const QString& reason) {
@@ -60,10 +45,9 @@ QString ResultsLog::append(const QString& line) const {
         return notSaved(QStringLiteral("the record holds a line break"));
     if (const QString reason = makeFolder(QFileInfo(path).absolutePath()); !reason.isEmpty())
         return notSaved(reason);
-    QLockFile lock(lockPath(path));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(appendLockWaitMs))
-        return notSaved(lockFailure(lock, path));
+    FileLock lock(lockPath(path));
+    if (const QString reason = lock.acquire(appendLockWait); !reason.isEmpty())
+        return notSaved(reason);
     const QString reason = appendLineToFile(path, line.toUtf8());
     return reason.isEmpty() ? QString() : notSaved(reason);
 }
@@ -74,11 +58,10 @@ QStringList ResultsLog::read(QString* error) const {
     if (path.isEmpty())
         return {};
     // The lock keeps a record being appended from showing half written. Reading goes on
-    // without it (a folder without write permission cannot hold a lock file).
-    QLockFile lock(lockPath(path));
-    lock.setStaleLockTime(staleLockMs);
+    // without it when it cannot be had (a read-only folder cannot hold a lock file).
+    FileLock lock(lockPath(path));
     if (QFileInfo::exists(path))
-        lock.tryLock(readLockWaitMs);
+        lock.acquire(readLockWait);
     QString reason;
     const auto lines = readLinesFromFile(path, &reason);
     if (!reason.isEmpty() && error)

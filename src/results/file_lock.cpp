@@ -1,0 +1,50 @@
+#include "results/file_lock.h"
+
+#include "results/log_file_io.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace pictolex {
+
+namespace {
+
+// The holder keeps the lock for one append: a few milliseconds. Trying again this often
+// catches the moment it lets go, even when the holder appends again straight away.
+constexpr std::chrono::microseconds retryInterval(200);
+
+} // namespace
+
+FileLock::FileLock(QString lockFilePath) : path(std::move(lockFilePath)) {}
+
+FileLock::~FileLock() {
+    if (fd >= 0)
+        ::close(fd);
+}
+
+QString FileLock::acquire(std::chrono::milliseconds timeout) {
+    if (fd < 0) {
+        const QByteArray name = QFile::encodeName(path);
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno == EACCES || errno == EROFS))
+            fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return fileErrorReason(errno, path);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return fileErrorReason(errno, path);
+        if (std::chrono::steady_clock::now() >= deadline)
+            return QStringLiteral("another copy of Pictolex kept %1 locked").arg(path);
+        std::this_thread::sleep_for(retryInterval);
+    }
+    return {};
+}
+
+} // namespace pictolex

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+namespace pictolex {
+
+// An exclusive lock on a lock file, held from a successful acquire() until the object goes.
+// The lock is the operating system's lock on the open file (flock), so it ends with the
+// process that holds it, even one that is killed: a lock is never left behind. The lock file
+// itself is never deleted, since a process waiting on it would then lock a file of its own.
+class FileLock {
+public:
+    explicit FileLock(QString lockFilePath);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Creates the lock file if needed and waits up to the timeout for the lock. Answers an
+    // empty text, or the reason in plain words.
+    QString acquire(std::chrono::milliseconds timeout);
+
+private:
+    QString path;
+    int fd = -1;
+};
+
+} // namespace pictolex
