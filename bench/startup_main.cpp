@@ -1,0 +1,112 @@
+// Start-up of the game: the time from starting its process to the first map of its window on
+// the X display named by DISPLAY, and its peak resident memory one second after that.
+//
+//   bench_startup [--runs N] [--game PATH] [--log FILE]
+//
+// One warm-up run comes first and is not counted. Per-run figures go to standard error; the
+// medians go to standard output as FIGURE lines (see bench/README.md).
+
+#include "startup_figures.h"
+#include "startup_game_process.h"
+#include "startup_map_watch.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pictolex {
+namespace {
+
+struct Options {
+    int runs = 10;
+    std::string game;
+    std::string log = "/dev/null";
+};
+
+struct Sample {
+    double millisecondsToMapped = 0;
+    double peakResidentMB = 0;
+};
+
+std::string gameBesideThisProgram() {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "pictolex").string();
+}
+
+Options parseOptions(int argc, char* argv[]) {
+    Options options;
+    options.game = gameBesideThisProgram();
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc)
+            throw std::invalid_argument("missing value after " + option);
+        const std::string value = argv[++i];
+        if (option == "--runs")
+            options.runs = std::stoi(value);
+        else if (option == "--game")
+            options.game = value;
+        else if (option == "--log")
+            options.log = value;
+        else
+            throw std::invalid_argument("unknown option " + option);
+    }
+    if (options.runs < 1)
+        throw std::invalid_argument("--runs must be at least 1");
+    return options;
+}
+
+Sample measureOnce(MapWatcher& watcher, const Options& options) {
+    using namespace std::chrono;
+    watcher.discardPending();
+    const Clock::time_point started = Clock::now();
+    GameProcess game(options.game, options.log);
+    const auto mapped =
+        watcher.waitForMap(game.pid(), started + seconds(20), [&game] { return game.running(); });
+    if (!mapped)
+        throw std::runtime_error("the game's window was not mapped within 20 s");
+    std::this_thread::sleep_for(seconds(1));
+    const auto peak = game.peakResidentKiB();
+    if (!peak)
+        throw std::runtime_error("the game ended before its memory could be read");
+    game.terminate();
+    return {duration<double, std::milli>(*mapped - started).count(), *peak * 1024.0 / 1e6};
+}
+
+int run(const Options& options) {
+    MapWatcher watcher;
+    measureOnce(watcher, options);
+    std::vector<double> times;
+    std::vector<double> memory;
+    for (int i = 1; i <= options.runs; ++i) {
+        const Sample sample = measureOnce(watcher, options);
+        std::fprintf(stderr, "run %d: %.1f ms to mapped, %.1f MB peak resident\n", i,
+                     sample.millisecondsToMapped, sample.peakResidentMB);
+        times.push_back(sample.millisecondsToMapped);
+        memory.push_back(sample.peakResidentMB);
+    }
+    std::cout << figureLine("from start to window mapped", spreadOf(times), options.runs, "ms",
+                            "<= 100")
+              << '\n'
+              << figureLine("resident memory", spreadOf(memory), options.runs, "MB", "<= 50")
+              << std::endl;
+    return 0;
+}
+
+} // namespace
+} // namespace pictolex
+
+int main(int argc, char* argv[]) {
+    try {
+        return pictolex::run(pictolex::parseOptions(argc, argv));
+    } catch (const std::exception& error) {
+        std::cerr << "bench_startup: " << error.what() << '\n';
+        return 1;
+    }
+}
