@@ -138,13 +138,11 @@ QStringList readLinesFromFile(const QString& filePath, QString* reason) {
             *reason = fileErrorReason(errno, filePath);
         return {};
     }
-    struct stat info {};
-    QByteArray bytes;
-    if (::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode))
-        bytes.reserve(qsizetype(info.st_size));
-    char chunk[65536];
+    // Read in pieces: a large log is never held whole in memory besides its lines.
+    LogLineDecoder decoder;
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
-        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        const ssize_t n = ::read(fd.get(), chunk.data(), size_t(chunk.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -153,9 +151,9 @@ QStringList readLinesFromFile(const QString& filePath, QString* reason) {
         }
         if (n == 0)
             break;
-        bytes.append(chunk, n);
+        decoder.feed(QByteArrayView(chunk.constData(), n));
     }
-    return decodeLogLines(bytes);
+    return decoder.finish();
 }
 
 } // namespace pictolex

@@ -1,8 +1,6 @@
 #include "results/log_text.h"
 
-#include <QStringDecoder>
-
-#include <optional>
+#include <utility>
 
 namespace pictolex {
 
@@ -13,77 +11,92 @@ constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
 constexpr auto decoderFlags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
-// The three decoders, made once per log rather than once per line.
-class LineDecoder {
-public:
-    QString decode(QByteArrayView line) {
-        if (auto text = tryDecode(utf8, line))
-            return *text;
-        if (shiftJis.isValid()) {
-            if (auto text = tryDecode(shiftJis, line))
-                return *text;
-        }
-        windows1252.resetState();
-        return windows1252.decode(line);
-    }
-
-private:
-    // Nothing when the bytes are not valid in the decoder's encoding.
-    static std::optional<QString> tryDecode(QStringDecoder& decoder, QByteArrayView line) {
-        decoder.resetState();
-        QString text = decoder.decode(line);
-        if (decoder.hasError())
-            return std::nullopt;
-        return text;
-    }
-
-    QStringDecoder utf8{QStringConverter::Utf8, decoderFlags};
-    QStringDecoder shiftJis{"Shift_JIS", decoderFlags};
-    QStringDecoder windows1252{"windows-1252", decoderFlags};
-};
-
-QByteArrayView withoutBom(QByteArrayView bytes) {
-    return bytes.startsWith(utf8Bom) ? bytes.sliced(utf8Bom.size()) : bytes;
-}
-
-// Calls take(line) for every line of text, without its line end.
-template <typename View, typename Char, typename Take>
-void forEachLine(View text, Char lf, Char cr, Take take) {
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(lf, start);
-        const qsizetype next = end < 0 ? text.size() : end + 1;
-        if (end < 0)
-            end = text.size();
-        if (end > start && text[end - 1] == cr)
-            --end;
-        take(text.sliced(start, end - start));
-        start = next;
-    }
+// Nothing when the bytes are not valid in the decoder's encoding.
+std::optional<QString> tryDecode(QStringDecoder& decoder, QByteArrayView line) {
+    decoder.resetState();
+    QString text = decoder.decode(line);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
 
-QStringList decodeLogLines(QByteArrayView bytes) {
-    bytes = withoutBom(bytes);
-    QStringList lines;
-    // Nearly every log is valid UTF-8 as a whole: decode it in one go.
-    QStringDecoder utf8(QStringConverter::Utf8, decoderFlags);
-    const QString whole = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        forEachLine(QStringView(whole), QChar(u'\n'), QChar(u'\r'),
-                    [&lines](QStringView line) { lines.append(line.toString()); });
-        return lines;
+void LogLineDecoder::feed(QByteArrayView bytes) {
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) {
+            pending.append(bytes.sliced(start));
+            return;
+        }
+        if (pending.isEmpty()) {
+            takeLine(bytes.sliced(start, end - start));
+        } else {
+            pending.append(bytes.sliced(start, end - start));
+            takeLine(pending);
+            pending.resize(0);
+        }
+        start = end + 1;
     }
-    LineDecoder decoder;
-    forEachLine(bytes, '\n', '\r',
-                [&](QByteArrayView line) { lines.append(decoder.decode(line)); });
-    return lines;
+}
+
+QStringList LogLineDecoder::finish() {
+    if (!pending.isEmpty())
+        takeLine(pending);
+    pending = QByteArray();
+    return std::exchange(lines, {});
+}
+
+void LogLineDecoder::takeLine(QByteArrayView line) {
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (atStart && line.startsWith(utf8Bom))
+        line = line.sliced(utf8Bom.size());
+    atStart = false;
+    lines.append(decodeLine(line));
+}
+
+QString LogLineDecoder::decodeLine(QByteArrayView line) {
+    if (auto text = tryUtf8(line))
+        return *std::move(text);
+    return decodeOlderLine(line);
+}
+
+// Decodes straight into the line's own string: UTF-8 never takes more UTF-16 units than
+// bytes, and no copy of the whole log is made.
+std::optional<QString> LogLineDecoder::tryUtf8(QByteArrayView line) {
+    utf8.resetState();
+    QString text(line.size(), Qt::Uninitialized);
+    const QChar* const end = utf8.appendToBuffer(text.data(), line);
+    if (utf8.hasError())
+        return std::nullopt;
+    text.truncate(end - text.constData());
+    return text;
+}
+
+QString LogLineDecoder::decodeOlderLine(QByteArrayView line) {
+    if (!shiftJis)
+        shiftJis.emplace("Shift_JIS", decoderFlags);
+    if (shiftJis->isValid()) {
+        if (auto text = tryDecode(*shiftJis, line))
+            return *std::move(text);
+    }
+    if (!windows1252)
+        windows1252.emplace("windows-1252", decoderFlags);
+    windows1252->resetState();
+    return windows1252->decode(line);
+}
+
+QStringList decodeLogLines(QByteArrayView bytes) {
+    LogLineDecoder decoder;
+    decoder.feed(bytes);
+    return decoder.finish();
 }
 
 QString decodeLogLine(QByteArrayView line) {
-    LineDecoder decoder;
-    return decoder.decode(line);
+    LogLineDecoder decoder;
+    return decoder.decodeLine(line);
 }
 
 } // namespace pictolex

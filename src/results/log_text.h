@@ -1,19 +1,48 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+
+#include <optional>
 
 namespace pictolex {
 
-// The lines of a results log, oldest first, without their line ends. A line ends with
-// CR LF or with LF alone; a last line without an end (cut short, or written by hand) is
-// kept as it stands. A byte order mark at the start of the file is passed over.
+// Turns the bytes of a results log, given in pieces of any size, into its lines, oldest
+// first, without their line ends. A line ends with CR LF or with LF alone; a last line
+// without an end (cut short, or written by hand) is kept as it stands. A byte order mark at
+// the start of the log is passed over. Each line is decoded on its own: as UTF-8 when it is
+// valid UTF-8; otherwise as Shift-JIS, the code page older logs were written in, when it is
+// valid there; otherwise as Windows-1252, which gives every byte a character.
+class LogLineDecoder {
+public:
+    void feed(QByteArrayView bytes);
+    // The lines, once every byte has been fed.
+    QStringList finish();
+
+    QString decodeLine(QByteArrayView line);
+
+private:
+    void takeLine(QByteArrayView line);
+    std::optional<QString> tryUtf8(QByteArrayView line);
+    QString decodeOlderLine(QByteArrayView line);
+
+    QStringList lines;
+    QByteArray pending; // the start of a line whose end has not come yet
+    bool atStart = true;
+    QStringDecoder utf8{QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom};
+    // Made only when a line is not UTF-8.
+    std::optional<QStringDecoder> shiftJis;
+    std::optional<QStringDecoder> windows1252;
+};
+
+// The lines of a whole log held in memory.
 QStringList decodeLogLines(QByteArrayView bytes);
 
-// One line's bytes as text: UTF-8 when they are valid UTF-8; otherwise Shift-JIS, the code
-// page older logs were written in, when they are valid there; otherwise Windows-1252,
-// which gives every byte a character.
+// One line's bytes, without its line end, as text.
 QString decodeLogLine(QByteArrayView line);
 
 } // namespace pictolex
