@@ -94,6 +94,19 @@ std::optional<long> GameProcess::peakResidentKiB() const {
     return std::nullopt;
 }
 
+double GameProcess::cpuMilliseconds() const {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid_) + "/task";
+    std::error_code error;
+    double nanoseconds = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double running = 0;
+        if (schedstat >> running)
+            nanoseconds += running;
+    }
+    return nanoseconds / 1e6;
+}
+
 void GameProcess::terminate() {
     if (!running())
         return;

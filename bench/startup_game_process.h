@@ -38,6 +38,10 @@ public:
     // The peak resident set (VmHWM) in kibibytes, or nothing when the process is gone.
     std::optional<long> peakResidentKiB() const;
 
+    // The processor time all its live threads have run so far, in milliseconds; it shows how much
+    // of a start-up was the game's own work on a machine busy with other things.
+    double cpuMilliseconds() const;
+
     // SIGTERM, then SIGKILL when the process has not ended within two seconds.
     void terminate();
 
