@@ -39,20 +39,25 @@ def rms(samples) -> float:
     return math.sqrt(sum(s * s for s in samples) / len(samples))
 
 
-def sound_span(samples, threshold_below_peak_db: float = 40.0) -> tuple[int, int]:
-    """First and one-past-last sample louder than the threshold, relative to the peak."""
-    threshold = peak(samples) * 10 ** (-threshold_below_peak_db / 20)
-    first = next(i for i, s in enumerate(samples) if abs(s) > threshold)
-    last = next(i for i in range(len(samples) - 1, -1, -1) if abs(samples[i]) > threshold)
+def level(dbfs: float) -> float:
+    return 10 ** (dbfs / 20)
+
+
+def sound_span(samples, start_dbfs: float, end_dbfs: float) -> tuple[int, int]:
+    """The first sample at or above start_dbfs, and one past the last at or above end_dbfs."""
+    start_level, end_level = level(start_dbfs), level(end_dbfs)
+    first = next(i for i, s in enumerate(samples) if abs(s) >= start_level)
+    last = next(i for i in range(len(samples) - 1, -1, -1) if abs(samples[i]) >= end_level)
     return first, last + 1
 
 
-def trim(samples, lead_ms: float, tail_ms: float) -> array.array:
+def trim(samples, start_dbfs: float, end_dbfs: float, lead_ms: float,
+         tail_ms: float) -> array.array:
     """Keeps lead_ms before the sound begins and tail_ms after it ends, with short fades.
 
     The fade-out also covers the sound's last few milliseconds, because some words end in a
     fricative that runs almost to the end of the synthesised file."""
-    first, end = sound_span(samples)
+    first, end = sound_span(samples, start_dbfs, end_dbfs)
     start = max(0, first - int(RATE * lead_ms / 1000))
     tail = int(RATE * tail_ms / 1000)
     out = array.array("f", samples[start:end + tail])
