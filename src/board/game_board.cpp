@@ -1,12 +1,40 @@
 #include "board/game_board.h"
 
+#include "board/tile.h"
+#include "results/results_list.h"
+#include "results/results_log.h"
+#include "results/see_all_times.h"
 #include "shell/app_context.h"
+#include "shell/command_button.h"
+#include "shell/fonts.h"
+#include "shell/label.h"
 #include "shell/mm_control.h"
 #include "shell/units.h"
 #include "shell/window_timer.h"
+#include "start_screen/name_box.h"
 #include "start_screen/start_screen.h"
 
 namespace pictolex {
+
+namespace {
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+Label* statusLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+                   quint32 back, quint32 fore, Qt::Alignment alignment) {
+    auto* label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setCaption(caption);
+    label->setFont(font);
+    label->setBackColor(bgr(back));
+    label->setForeColor(bgr(fore));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
 
 GameBoard::GameBoard(AppContext& context) : Form(context) {
     setObjectName(QStringLiteral("frmBack"));
@@ -18,14 +46,238 @@ GameBoard::GameBoard(AppContext& context) : Form(context) {
     resize(956, 710);
     setWindowState(Qt::WindowMaximized);
 
+    buildCells();
+    buildSpareCell();
+    buildStatusLabels();
+    buildButtons();
+    buildResultsView();
+
     Timer1 = new WindowTimer(1000, true, context.platform().realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &WindowTimer::Timer, this, &GameBoard::Timer1_Timer);
 }
 
-void GameBoard::Form_Load() {}
+void GameBoard::buildStatusLabels() {
+    const QFont status = namedFont(fonts::kSansSerif, 18, true);
+    lblTitle = statusLabel(this, "lblTitle", QStringLiteral("Pictolex"),
+                           namedFont(fonts::kHandwriting, 36, true, true), colors::kBlue,
+                           colors::kCyan, Qt::AlignHCenter);
+    lblTitle->setTransparent(true);
+    place(lblTitle, 5280, 180, 4095, 975);
+    lblScore = statusLabel(this, "lblScore", QStringLiteral("Score = "), status, colors::kBlue,
+                           colors::kPink, Qt::AlignLeft);
+    lblScore->setAutoSize(true);
+    place(lblScore, 1680, 480, 1485, 435);
+    lblTime = statusLabel(this, "lblTime", QStringLiteral("Time = "), status, colors::kBlue,
+                          colors::kPink, Qt::AlignLeft);
+    lblTime->setAutoSize(true);
+    place(lblTime, 10020, 480, 1350, 435);
+    lblGood = statusLabel(this, "lblGood", QStringLiteral("Very Good! You Finished!"), status,
+                          colors::kPink, colors::kNavy, Qt::AlignHCenter);
+    place(lblGood, 5040, 480, 4635, 435);
+    lblGood->hide();
+    lblBestTitle = statusLabel(this, "lblBestTitle", QStringLiteral("新記録＝"),
+                               namedFont(fonts::kGothic, 18, true), colors::kCyan,
+                               colors::kDarkBlue, Qt::AlignHCenter);
+    place(lblBestTitle, 1320, 540, 2055, 375);
+    lblBestTitle->hide();
+    lblBest = statusLabel(this, "lblBest", QString(), namedFont(fonts::kSansSerif, 13.5, true),
+                          colors::kCyan, colors::kDarkBlue, Qt::AlignLeft);
+    place(lblBest, 1320, 1020, 11715, 375);
+    lblBest->hide();
+}
 
-void GameBoard::Timer1_Timer() {}
+void GameBoard::buildButtons() {
+    const QFont font = namedFont(fonts::kSansSerif, 13.5, true);
+    cmdSeeTimes = new CommandButton(QStringLiteral("See All Times"), bgr(colors::kPink), this);
+    cmdSeeTimes->setObjectName(QStringLiteral("cmdSeeTimes"));
+    cmdSeeTimes->setFont(font);
+    place(cmdSeeTimes, 12300, 480, 1365, 945);
+    connect(cmdSeeTimes, &QPushButton::clicked, this, &GameBoard::cmdSeeTimes_Click);
+
+    Command1 = new CommandButton(QStringLiteral("Start Again"), bgr(colors::kCyan), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(font);
+    place(Command1, 12360, 1740, 1365, 945);
+    connect(Command1, &QPushButton::clicked, this, &GameBoard::Command1_Click);
+}
+
+void GameBoard::buildResultsView() {
+    List1 = new ResultsList(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(namedFont(fonts::kSansSerif, 13.5, false));
+    QPalette p = List1->palette();
+    p.setColor(QPalette::Base, bgr(colors::kPalePink));
+    p.setColor(QPalette::Text, bgr(colors::kNavy));
+    List1->setPalette(p);
+    place(List1, 1260, 1500, 11775, 8700);
+    List1->hide();
+
+    // Only the buttons and the shown list take the focus; "See All Times" has it first.
+    setTabOrder(cmdSeeTimes, List1);
+    setTabOrder(List1, Command1);
+    cmdSeeTimes->setFocus();
+}
+
+void GameBoard::buildCells() {
+    const QFont wordFont = namedFont(fonts::kSansSerif, 9.75, true);
+    for (int i = 1; i <= kCells; ++i) {
+        const int row = (i - 1) / 6, column = (i - 1) % 6;
+        auto* tile = new Tile(i, this);
+        tile->placeTwips(float(2000 + 2000 * column), i == 13 ? 4560 : 1500 + 1500 * row, 480, 480);
+        connect(tile, &Tile::DragDrop, this,
+                [this, tile](int source) { img_DragDrop(tile->index(), *img[size_t(source)]); });
+        img[size_t(i)] = tile;
+
+        Label* word = statusLabel(this, "", BoardModel::word(i), wordFont, colors::kPink,
+                                  colors::kNavy, Qt::AlignHCenter);
+        word->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        if (i == 33)
+            place(word, 5580, 9705, 1320, 255);
+        else
+            place(word, 1640 + 2000 * column, 2200 + 1500 * row, 1200, 250);
+        connect(word, &Label::Click, this, [this, i] { lbl_Click(i); });
+        lbl[size_t(i)] = word;
+    }
+}
+
+void GameBoard::buildSpareCell() {
+    img[0] = new Tile(0, this);
+    img[0]->placeTwips(1020, 300, 480, 480);
+    img[0]->hide();
+    lbl[0] = statusLabel(this, "lbl(0)", QString(), namedFont(fonts::kGothic, 15.75, true),
+                         colors::kBlue, 0x000000, Qt::AlignHCenter);
+    lbl[0]->setTransparent(true);
+    place(lbl[0], 6600, 1140, 2115, 255);
+    lbl[0]->hide();
+    showTiles();
+}
+
+const QImage& GameBoard::picture(const QString& tag) {
+    auto found = pictures_.find(tag);
+    if (found == pictures_.end())
+        found = pictures_.insert(tag, iconImage(tag));
+    return *found;
+}
+
+QString GameBoard::soundOf(int cell) {
+    return frmS().rootPath() + BoardModel::word(cell) + QStringLiteral(".wav");
+}
+
+void GameBoard::showTiles() {
+    for (int i = 0; i <= kCells; ++i) {
+        const QString& tag = model_.tag(i);
+        if (img[size_t(i)]->tag() != tag)
+            img[size_t(i)]->setContents(tag, picture(tag));
+    }
+}
+
+void GameBoard::showPairStates() {
+    for (int i = 1; i <= kCells; ++i) {
+        const bool matched = model_.isMatched(i);
+        lbl[size_t(i)]->setBackColor(bgr(matched ? colors::kCyan : colors::kPink));
+        img[size_t(i)]->setDragMode(matched ? 0 : 1);
+    }
+}
+
+void GameBoard::placeButtons() {
+    const int screenWidth = toTwips(context_.platform().screen.size().width());
+    const int seeTimesWidth = toTwips(cmdSeeTimes->width());
+    const int left = screenWidth - seeTimesWidth - 500;
+    const int top = 500;
+    cmdSeeTimes->move(toPixels(left), toPixels(top));
+    // Both buttons line up on the width of "See All Times".
+    Command1->move(toPixels(left), toPixels(toTwips(cmdSeeTimes->height()) + top + 500));
+}
+
+void GameBoard::newRound() {
+    context_.platform().random.reseedFromTime();
+    model_.resetScore();
+    lblTime->setCaption(kClockReset);
+    lblScore->setCaption(kScoreReset);
+    clock_.start(context_.platform().clock.now());
+    model_.resetTiles();
+    model_.shuffle(context_.platform().random);
+    showTiles();
+    showPairStates();
+}
+
+void GameBoard::Form_Load() {
+    List1->clear();
+    placeButtons();
+    newRound();
+}
+
+void GameBoard::img_DragDrop(int index, Tile& source) {
+    if (model_.drop(index, source.index())) {
+        showTiles();
+        playSound(*this, soundOf(index));
+    }
+    model_.recount();
+    showPairStates();
+    if (model_.score() > 0)
+        lblScore->setCaption(scoreText(model_.score()));
+}
+
+void GameBoard::lbl_Click(int index) {
+    if (model_.isMatched(index))
+        playSound(*this, soundOf(index));
+}
+
+void GameBoard::Timer1_Timer() {
+    const bool complete = clock_.tick(context_.platform().clock.now(), model_.score());
+    lblTime->setCaption(clock_.text());
+    if (!complete)
+        return;
+    lblGood->show();
+    lblTitle->hide();
+    Timer1->setEnabled(false);
+    playSound(*this, frmS().rootPath() + QStringLiteral("good.wav"));
+}
+
+void GameBoard::Command1_Click() {
+    List1->clear();
+    List1->hide();
+    Timer1->setEnabled(true);
+    lblTitle->show();
+    lblScore->show();
+    lblTime->show();
+    lblBest->hide();
+    lblBestTitle->hide();
+    lblGood->hide();
+    newRound();
+}
+
+void GameBoard::cmdSeeTimes_Click() {
+    if (List1->isVisible())
+        return;
+    MessageBoxes& messages = context_.platform().messages;
+    const QString title = QStringLiteral("Pictolex");
+    if (model_.score() < kCells) {
+        messages.show(this, MessageBoxes::Icon::Information, title,
+                      QStringLiteral("Please get a score of 36."));
+        return;
+    }
+    NameBox& name = frmS().nameBox();
+    if (name.text().isEmpty())
+        name.setText(QStringLiteral("NO NAME"));
+
+    const ResultsView view = logAndRead(ResultsLog(ResultsLog::defaultPath()), name.text(),
+                                        clock_.elapsedSeconds(), context_.platform().clock.now());
+    if (!view.error.isEmpty())
+        messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
+    // A record that could not be saved leaves the round finished, so the player can try again.
+    if (!view.saved)
+        return;
+    List1->showNewestFirst(view.lines);
+    List1->show();
+    lblScore->hide();
+    lblTime->hide();
+    lblGood->hide();
+    lblBest->setCaption(view.best ? view.lines[*view.best] : QString());
+    lblBest->show();
+    lblBestTitle->show();
+}
 
 void GameBoard::Form_Unload() {
     stopSound(*this);

@@ -32,10 +32,12 @@ QString notRead(const QString& reason) {
 ResultsLog::ResultsLog(QString filePath) : path(std::move(filePath)) {}
 
 QString ResultsLog::defaultPath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The application's own data folder, ~/.local/share/pictolex, whatever name the running
+    // program goes by.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (folder.isEmpty())
         return {};
-    return folder + QStringLiteral("/results.txt");
+    return folder + QStringLiteral("/pictolex/results.txt");
 }
 
 QString ResultsLog::append(const QString& line) const {

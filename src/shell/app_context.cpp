@@ -20,7 +20,8 @@ AppContext::~AppContext() {
     // The board goes first: it is the one that refers to the start screen.
     gameBoard_.reset();
     startScreen_.reset();
-    g_current = previous_;
+    if (g_current == this)
+        g_current = previous_;
 }
 
 AppContext& AppContext::current() {
@@ -40,7 +41,9 @@ GameBoard& AppContext::gameBoard() {
     return *gameBoard_;
 }
 
-void AppContext::formLoaded() { ++loadedForms_; }
+void AppContext::formLoaded() {
+    ++loadedForms_;
+}
 
 void AppContext::formUnloaded() {
     --loadedForms_;
@@ -48,7 +51,11 @@ void AppContext::formUnloaded() {
         onAllUnloaded_();
 }
 
-StartScreen& frmS() { return AppContext::current().startScreen(); }
-GameBoard& frmBack() { return AppContext::current().gameBoard(); }
+StartScreen& frmS() {
+    return AppContext::current().startScreen();
+}
+GameBoard& frmBack() {
+    return AppContext::current().gameBoard();
+}
 
 } // namespace pictolex

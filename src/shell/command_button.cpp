@@ -1,11 +1,24 @@
 #include "shell/command_button.h"
 
 #include <QKeyEvent>
+#include <QStringList>
 
 namespace pictolex {
 
-CommandButton::CommandButton(const QString& text, const QColor& face, QWidget* parent)
-    : QPushButton(text, parent) {
+QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = lines.isEmpty() ? word : lines.last() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(joined) <= width)
+            lines.last() = joined;
+        else
+            lines << word;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget* parent)
+    : QPushButton(caption, parent), caption_(caption) {
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -15,7 +28,25 @@ CommandButton::CommandButton(const QString& text, const QColor& face, QWidget* p
     setPalette(p);
 }
 
-QColor CommandButton::faceColor() const { return palette().color(QPalette::Button); }
+QColor CommandButton::faceColor() const {
+    return palette().color(QPalette::Button);
+}
+
+void CommandButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    wrapCaption();
+}
+
+void CommandButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        wrapCaption();
+}
+
+void CommandButton::wrapCaption() {
+    // Room for the frame on either side.
+    setText(wrapToWidth(caption_, fontMetrics(), width() - 8));
+}
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&

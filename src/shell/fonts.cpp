@@ -12,15 +12,20 @@ const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
 
 void installFontSubstitutions() {
     QFont::insertSubstitutions(fonts::kHandwriting, QStringList{QStringLiteral("Dancing Script")});
-    QFont::insertSubstitutions(fonts::kSansSerif,
-                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    QFont::insertSubstitutions(fonts::kSansSerif, QStringList{QStringLiteral("Liberation Sans"),
+                                                              QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(fonts::kGothic, QStringList{QStringLiteral("IPAPGothic"),
-                                                            QStringLiteral("Noto Sans CJK JP")});
+                                                           QStringLiteral("Noto Sans CJK JP")});
     QFont::insertSubstitutions(fonts::kPopP, QStringList{kHeavyDisplay});
     QFont::insertSubstitutions(fonts::kPopS, QStringList{kHeavyDisplay});
 }
 
 QFont namedFont(const QString& family, double points, bool bold, bool italic) {
+    static const bool substituted = [] {
+        installFontSubstitutions();
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font(family);
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);

@@ -19,13 +19,17 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::setBackColor(const QColor& color) {
+    if (color == back_)
+        return;
     back_ = color;
     QPalette p = palette();
     p.setColor(QPalette::Window, color);
     setPalette(p);
 }
 
-QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::foreColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void Label::setForeColor(const QColor& color) {
     QPalette p = palette();
@@ -33,7 +37,9 @@ void Label::setForeColor(const QColor& color) {
     setPalette(p);
 }
 
-void Label::setTransparent(bool transparent) { setAutoFillBackground(!transparent); }
+void Label::setTransparent(bool transparent) {
+    setAutoFillBackground(!transparent);
+}
 
 void Label::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

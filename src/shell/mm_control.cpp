@@ -39,6 +39,8 @@ void playSound(Form& window, const QString& path) {
     control.setCommand(QStringLiteral("Play"));
 }
 
-void stopSound(Form& window) { window.mmControl().setCommand(QStringLiteral("Close")); }
+void stopSound(Form& window) {
+    window.mmControl().setCommand(QStringLiteral("Close"));
+}
 
 } // namespace pictolex

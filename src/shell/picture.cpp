@@ -8,7 +8,9 @@
 
 namespace pictolex {
 
-Picture::Picture(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+Picture::Picture(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void Picture::setImage(const QImage& image) {
     image_ = image;

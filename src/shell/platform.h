@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
+
 namespace pictolex {
 
 // The local date and time, to the whole second.
@@ -45,12 +47,21 @@ public:
     virtual std::unique_ptr<AudioDevice> create() = 0;
 };
 
+// Modal message boxes, titled and with an icon.
+class MessageBoxes {
+public:
+    enum class Icon { Information, Warning };
+    virtual ~MessageBoxes() = default;
+    virtual void show(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+};
+
 // What the windows take from the machine. Tests hand in their own.
 struct Platform {
     Clock& clock;
     RandomSource& random;
     ScreenInfo& screen;
     AudioFactory& audio;
+    MessageBoxes& messages;
     // Tests step timers by hand; the game lets them tick.
     bool realTimers = true;
 };

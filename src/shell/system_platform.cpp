@@ -1,6 +1,7 @@
 #include "shell/system_platform.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTime>
 
@@ -26,6 +27,18 @@ float SystemRandom::next() {
 QSize SystemScreen::size() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1024, 768);
+}
+
+} // namespace pictolex
+
+namespace pictolex {
+
+void SystemMessageBoxes::show(QWidget* parent, Icon icon, const QString& title,
+                              const QString& text) {
+    if (icon == Icon::Warning)
+        QMessageBox::warning(parent, title, text);
+    else
+        QMessageBox::information(parent, title, text);
 }
 
 } // namespace pictolex

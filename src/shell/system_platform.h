@@ -26,14 +26,20 @@ public:
     QSize size() const override;
 };
 
+class SystemMessageBoxes : public MessageBoxes {
+public:
+    void show(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+};
+
 // The real machine: its clock, a time-seeded generator, the primary screen and Qt's audio.
 struct SystemPlatform {
     SystemClock clock;
     SystemRandom random;
     SystemScreen screen;
     QtAudioFactory audio;
+    SystemMessageBoxes messages;
 
-    Platform platform() { return Platform{clock, random, screen, audio, true}; }
+    Platform platform() { return Platform{clock, random, screen, audio, messages, true}; }
 };
 
 } // namespace pictolex

@@ -13,7 +13,9 @@ constexpr int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-constexpr int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int toTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Colours are written as &HBBGGRR: blue in the high byte.
 inline QColor bgr(quint32 value) {

@@ -18,8 +18,12 @@ constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
 constexpr quint16 kExtensible = 0xFFFE;
 
-quint16 u16(QByteArrayView b, qsizetype at) { return qFromLittleEndian<quint16>(b.data() + at); }
-quint32 u32(QByteArrayView b, qsizetype at) { return qFromLittleEndian<quint32>(b.data() + at); }
+quint16 u16(QByteArrayView b, qsizetype at) {
+    return qFromLittleEndian<quint16>(b.data() + at);
+}
+quint32 u32(QByteArrayView b, qsizetype at) {
+    return qFromLittleEndian<quint32>(b.data() + at);
+}
 
 std::optional<Format> readFormat(QByteArrayView chunk) {
     if (chunk.size() < 16)

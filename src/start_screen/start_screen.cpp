@@ -88,9 +88,9 @@ void StartScreen::buildTitleAndCredit() {
     Label3 = transparentLabel(this, "Label3", QStringLiteral("Pictolex"),
                               namedFont(fonts::kHandwriting, 36, false), Qt::AlignHCenter);
     place(Label3, 1635, 90, 4035, 1035);
-    Label2 = transparentLabel(this, "Label2",
-                              QStringLiteral("A word game for young learners, by the Pictolex team"),
-                              namedFont(fonts::kGothic, 9.75, true), Qt::AlignHCenter);
+    Label2 = transparentLabel(
+        this, "Label2", QStringLiteral("A word game for young learners, by the Pictolex team"),
+        namedFont(fonts::kGothic, 9.75, true), Qt::AlignHCenter);
     place(Label2, 705, 4950, 6255, 255);
 }
 

@@ -19,7 +19,9 @@ bool useTestDisplay() {
     return true;
 }
 
-bool haveTestDisplay() { return !qgetenv("PICTOLEX_E2E_DISPLAY").isEmpty(); }
+bool haveTestDisplay() {
+    return !qgetenv("PICTOLEX_E2E_DISPLAY").isEmpty();
+}
 
 namespace x {
 
@@ -36,8 +38,9 @@ QString run(const QStringList& args, int timeoutMs) {
 
 QList<qulonglong> visibleWindows(const QString& title) {
     QList<qulonglong> windows;
-    const QString out = run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                             QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+    const QString out =
+        run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+             QLatin1Char('^') + title + QLatin1Char('$')});
     for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         windows << line.toULongLong();
     return windows;
@@ -66,7 +69,7 @@ void click(QPoint at) {
 
 void drag(QPoint from, QPoint to) {
     QStringList args{QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                     QString::number(from.x()), QString::number(from.y()),
+                     QString::number(from.x()),   QString::number(from.y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")};
     // A few steps on the way, as a hand would make, so the drag sees the pointer move.
     for (int step = 1; step <= 8; ++step) {
@@ -83,7 +86,9 @@ void type(const QString& text) {
     run({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
 }
 
-void key(const QString& keys) { run({QStringLiteral("key"), keys}); }
+void key(const QString& keys) {
+    run({QStringLiteral("key"), keys});
+}
 
 QImage screenshot() {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -127,6 +132,8 @@ qulonglong Game::waitForWindow(const std::function<bool(QRect)>& wanted, int tim
     return 0;
 }
 
-bool Game::waitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
+bool Game::waitForExit(int timeoutMs) {
+    return process_.waitForFinished(timeoutMs);
+}
 
 } // namespace pictolex::e2e

@@ -5,9 +5,9 @@
 #include "start_screen/start_screen.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace pictolex;
@@ -33,8 +33,8 @@ QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1) {
 }
 QByteArray fmt(quint16 tag, quint16 channels, quint32 rate, quint16 bits, int extraBytes = 0) {
     const quint16 align = quint16(channels * bits / 8);
-    QByteArray body = le16(tag) + le16(channels) + le32(rate) + le32(rate * align) +
-                      le16(align) + le16(bits);
+    QByteArray body =
+        le16(tag) + le16(channels) + le32(rate) + le32(rate * align) + le16(align) + le16(bits);
     if (extraBytes) {
         // cbSize, valid bits, channel mask, then the sub-format GUID whose first word is PCM.
         body += le16(22) + le16(bits) + le32(4) + le16(1) + QByteArray(14, '\x10');
@@ -70,8 +70,8 @@ void SoundTest::parseWav_data() {
                                  << 22050 << 400;
     QTest::newRow("8-bit stereo") << riff(fmt(1, 2, 11025, 8) + chunk("data", kSamples)) << true
                                   << 11025 << 400;
-    QTest::newRow("extensible PCM") << riff(fmt(0xFFFE, 1, 44100, 16, 22) + chunk("data", kSamples))
-                                    << true << 44100 << 400;
+    QTest::newRow("extensible PCM")
+        << riff(fmt(0xFFFE, 1, 44100, 16, 22) + chunk("data", kSamples)) << true << 44100 << 400;
     QTest::newRow("float") << riff(fmt(3, 1, 48000, 32) + chunk("data", kSamples)) << true << 48000
                            << 400;
     QTest::newRow("odd chunk before data is padded")
@@ -83,19 +83,18 @@ void SoundTest::parseWav_data() {
     QTest::newRow("empty file") << QByteArray() << false << 0 << 0;
     QTest::newRow("not RIFF") << QByteArray("MThd\0\0\0\6junkjunkjunk", 20) << false << 0 << 0;
     QTest::newRow("header only") << riff(QByteArray()) << false << 0 << 0;
-    QTest::newRow("data before fmt") << riff(chunk("data", kSamples) + fmt(1, 1, 22050, 16))
-                                     << false << 0 << 0;
+    QTest::newRow("data before fmt")
+        << riff(chunk("data", kSamples) + fmt(1, 1, 22050, 16)) << false << 0 << 0;
     QTest::newRow("no samples") << riff(fmt(1, 1, 22050, 16) + chunk("data", QByteArray())) << false
                                 << 0 << 0;
     QTest::newRow("compressed") << riff(fmt(2, 1, 22050, 4) + chunk("data", kSamples)) << false << 0
                                 << 0;
-    QTest::newRow("zero channels") << riff(fmt(1, 0, 22050, 16) + chunk("data", kSamples)) << false
-                                   << 0 << 0;
-    QTest::newRow("fmt cut short") << riff(chunk("fmt ", QByteArray(10, '\1')) +
-                                           chunk("data", kSamples))
-                                   << false << 0 << 0;
-    QTest::newRow("chunk size past the end") << riff(chunk("junk", QByteArray(8, 'x'), 0xFFFFFFF0))
-                                             << false << 0 << 0;
+    QTest::newRow("zero channels")
+        << riff(fmt(1, 0, 22050, 16) + chunk("data", kSamples)) << false << 0 << 0;
+    QTest::newRow("fmt cut short")
+        << riff(chunk("fmt ", QByteArray(10, '\1')) + chunk("data", kSamples)) << false << 0 << 0;
+    QTest::newRow("chunk size past the end")
+        << riff(chunk("junk", QByteArray(8, 'x'), 0xFFFFFFF0)) << false << 0 << 0;
 }
 
 void SoundTest::parseWav() {
@@ -113,9 +112,10 @@ void SoundTest::playSendsTheWholeRequestSequence() {
     TestApp app;
     MMControl& control = frmS().mmControl();
     playSound(frmS(), QStringLiteral("/sounds/traffic signal.wav"));
-    QCOMPARE(app.soundLog(QStringLiteral("frmS")),
-             (QStringList{QStringLiteral("close"), QStringLiteral("open /sounds/traffic signal.wav"),
-                          QStringLiteral("play")}));
+    QCOMPARE(
+        app.soundLog(QStringLiteral("frmS")),
+        (QStringList{QStringLiteral("close"), QStringLiteral("open /sounds/traffic signal.wav"),
+                     QStringLiteral("play")}));
     QCOMPARE(control.fileName(), QStringLiteral("/sounds/traffic signal.wav"));
     QCOMPARE(control.notify(), false);
     QCOMPARE(control.wait(), true);
@@ -129,16 +129,16 @@ void SoundTest::latestRequestWins() {
     playSound(frmS(), QStringLiteral("/b.wav"));
     stopSound(frmS());
     // Each request closes what was playing before anything new is opened.
-    QCOMPARE(app.soundLog(QStringLiteral("frmS")),
-             (QStringList{"close", "open /a.wav", "play", "close", "open /b.wav", "play", "close"}));
+    QCOMPARE(
+        app.soundLog(QStringLiteral("frmS")),
+        (QStringList{"close", "open /a.wav", "play", "close", "open /b.wav", "play", "close"}));
 }
 
 void SoundTest::unplayableFileStaysSilent() {
     TestApp app;
     app.audio.unplayable << QStringLiteral("/missing.wav");
     playSound(frmS(), QStringLiteral("/missing.wav"));
-    QCOMPARE(app.soundLog(QStringLiteral("frmS")),
-             (QStringList{"close", "open /missing.wav"}));
+    QCOMPARE(app.soundLog(QStringLiteral("frmS")), (QStringList{"close", "open /missing.wav"}));
 }
 
 void SoundTest::realOutputNeverFailsLoudly_data() {

@@ -118,8 +118,8 @@ void StartLayoutTest::controls() {
         return;
     }
     // The family asked for is the named one; Qt puts the stand-in behind it, or the pop face's.
-    const bool popStandIn = (family == fonts::kPopP || family == fonts::kPopS) &&
-                            w->font().family() != family;
+    const bool popStandIn =
+        (family == fonts::kPopP || family == fonts::kPopS) && w->font().family() != family;
     if (popStandIn)
         QCOMPARE(w->font().weight(), QFont::Black);
     else
@@ -140,7 +140,7 @@ void StartLayoutTest::controls() {
         QVERIFY(label->alignment() & Qt::AlignmentFlag(alignment));
         QVERIFY(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width());
     } else if (auto* button = qobject_cast<CommandButton*>(w)) {
-        QCOMPARE(button->text(), text);
+        QCOMPARE(button->caption(), text);
         QCOMPARE(button->faceColor(), back);
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -183,15 +183,22 @@ void StartLayoutTest::nameBoxKeepsNamesOnOneLine_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "Hana" << "" << "Hana";
-    QTest::newRow("26th character refused") << QString(26, QLatin1Char('x')) << ""
-                                            << QString(25, QLatin1Char('x'));
-    QTest::newRow("pasted line break") << "Ann" << "a\r\nb" << "Annab";
-    QTest::newRow("pasted tab and escape") << "" << "K\tE\x1bN" << "KEN";
+    QTest::newRow("plain") << "Hana"
+                           << ""
+                           << "Hana";
+    QTest::newRow("26th character refused")
+        << QString(26, QLatin1Char('x')) << "" << QString(25, QLatin1Char('x'));
+    QTest::newRow("pasted line break") << "Ann"
+                                       << "a\r\nb"
+                                       << "Annab";
+    QTest::newRow("pasted tab and escape") << ""
+                                           << "K\tE\x1bN"
+                                           << "KEN";
     QTest::newRow("pasted line separator") << "" << QString::fromUtf8("ゆき\u2028こ") << "ゆきこ";
-    QTest::newRow("Japanese kept") << "" << QString::fromUtf8("たろう") << QString::fromUtf8("たろう");
-    QTest::newRow("long paste cut to 25") << "" << QString(30, QLatin1Char('y'))
-                                          << QString(25, QLatin1Char('y'));
+    QTest::newRow("Japanese kept")
+        << "" << QString::fromUtf8("たろう") << QString::fromUtf8("たろう");
+    QTest::newRow("long paste cut to 25")
+        << "" << QString(30, QLatin1Char('y')) << QString(25, QLatin1Char('y'));
 }
 
 void StartLayoutTest::nameBoxKeepsNamesOnOneLine() {

@@ -39,10 +39,12 @@ std::unique_ptr<AudioDevice> RecordingAudio::create() {
 }
 
 TestApp::TestApp()
-    : context(std::make_unique<AppContext>(Platform{clock, random, screen, audio, false},
+    : context(std::make_unique<AppContext>(Platform{clock, random, screen, audio, messages, false},
                                            [this] { ++quits; })) {}
 
-TestApp::~TestApp() { context.reset(); }
+TestApp::~TestApp() {
+    context.reset();
+}
 
 QStringList TestApp::soundLog(const QString& window) const {
     QStringList result;

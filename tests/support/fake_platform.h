@@ -56,12 +56,27 @@ private:
     int devices_ = 0;
 };
 
+// Records every message box instead of showing it.
+class RecordingMessages : public MessageBoxes {
+public:
+    void show(QWidget*, Icon icon, const QString& title, const QString& text) override {
+        shown << Shown{icon, title, text};
+    }
+    struct Shown {
+        Icon icon;
+        QString title;
+        QString text;
+    };
+    QList<Shown> shown;
+};
+
 // A whole set of fakes and the window instances built on them.
 struct TestApp {
     FakeClock clock;
     ScriptedRandom random;
     FakeScreen screen;
     RecordingAudio audio;
+    RecordingMessages messages;
     int quits = 0;
     std::unique_ptr<AppContext> context;
 
