@@ -9,10 +9,12 @@
 #include "shell/picture.h"
 #include "shell/units.h"
 #include "shell/window_timer.h"
+#include "start_screen/demonstration.h"
 #include "start_screen/name_box.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <array>
 
 namespace pictolex {
 
@@ -163,10 +165,56 @@ void StartScreen::Form_Unload() {
     Unload();
 }
 
-void StartScreen::Timer1_Timer() {}
-void StartScreen::Timer2_Timer() {}
-void StartScreen::lbl1_Change() {}
-void StartScreen::lbl2_Change() {}
-void StartScreen::lbl3_Change() {}
+namespace {
+
+// The start screen's controls, as the demonstration sees them.
+class StartScreenDemo : public DemoControls {
+public:
+    StartScreenDemo(std::array<Picture*, 4> pictures, std::array<Label*, 4> words,
+                    WindowTimer& timer)
+        : pictures_(pictures), words_(words), timer_(timer) {}
+
+    float left(int picture) const override { return pictures_[size_t(picture - 1)]->left(); }
+    void setLeft(int picture, float twips) override {
+        pictures_[size_t(picture - 1)]->setLeft(twips);
+    }
+    void bringToFront(int picture) override { pictures_[size_t(picture - 1)]->raise(); }
+    void markMatched(int word) override { words_[size_t(word - 1)]->setBackColor(bgr(colors::kCyan)); }
+    void setCaption(int word, const QString& caption) override {
+        words_[size_t(word - 1)]->setCaption(caption);
+    }
+    void stopTicking() override { timer_.setEnabled(false); }
+
+private:
+    std::array<Picture*, 4> pictures_;
+    std::array<Label*, 4> words_;
+    WindowTimer& timer_;
+};
+
+} // namespace
+
+void StartScreen::Timer1_Timer() {
+    StartScreenDemo demo({Image1, Image2, Image3, Image4}, {lbl1, lbl2, lbl3, lbl4}, *Timer1);
+    demonstrationTick(demo);
+}
+
+void StartScreen::Timer2_Timer() {
+    switch (lateWordTick(timer2Ticks_)) {
+    case LateWord::Mailbox:
+        playSound(*this, rootPath_ + QStringLiteral("mailbox.wav"));
+        break;
+    case LateWord::Snowflake:
+        playSound(*this, rootPath_ + QStringLiteral("snowflake.wav"));
+        // Nothing is left to say: the timer rests from now on.
+        Timer2->setEnabled(false);
+        break;
+    case LateWord::None:
+        break;
+    }
+}
+
+void StartScreen::lbl1_Change() { playSound(*this, rootPath_ + QStringLiteral("flag.wav")); }
+void StartScreen::lbl2_Change() { playSound(*this, rootPath_ + QStringLiteral("banana.wav")); }
+void StartScreen::lbl3_Change() { Timer2->setEnabled(true); }
 
 } // namespace pictolex
