@@ -82,6 +82,26 @@ void drag(QPoint from, QPoint to) {
     run(args);
 }
 
+void press(QPoint at) {
+    run({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+         QString::number(at.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+
+void moveTo(QPoint from, QPoint to, int steps) {
+    QStringList args;
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint p = from + (to - from) * step / steps;
+        args << QStringLiteral("sleep") << QStringLiteral("0.03") << QStringLiteral("mousemove")
+             << QString::number(p.x()) << QString::number(p.y());
+    }
+    args << QStringLiteral("sleep") << QStringLiteral("0.1");
+    run(args);
+}
+
+void release() {
+    run({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
 void type(const QString& text) {
     run({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
 }

@@ -20,6 +20,11 @@ QList<qulonglong> visibleWindows(const QString& title);
 QRect geometry(qulonglong window);
 void click(QPoint at);
 void drag(QPoint from, QPoint to);
+// A drag in three parts, to look at the screen while the button is held: press at a point,
+// move in steps as a hand would, release where the pointer is.
+void press(QPoint at);
+void moveTo(QPoint from, QPoint to, int steps = 8);
+void release();
 void type(const QString& text);
 void key(const QString& keys);
 QImage screenshot();
