@@ -179,7 +179,9 @@ public:
         pictures_[size_t(picture - 1)]->setLeft(twips);
     }
     void bringToFront(int picture) override { pictures_[size_t(picture - 1)]->raise(); }
-    void markMatched(int word) override { words_[size_t(word - 1)]->setBackColor(bgr(colors::kCyan)); }
+    void markMatched(int word) override {
+        words_[size_t(word - 1)]->setBackColor(bgr(colors::kCyan));
+    }
     void setCaption(int word, const QString& caption) override {
         words_[size_t(word - 1)]->setCaption(caption);
     }
@@ -213,8 +215,14 @@ void StartScreen::Timer2_Timer() {
     }
 }
 
-void StartScreen::lbl1_Change() { playSound(*this, rootPath_ + QStringLiteral("flag.wav")); }
-void StartScreen::lbl2_Change() { playSound(*this, rootPath_ + QStringLiteral("banana.wav")); }
-void StartScreen::lbl3_Change() { Timer2->setEnabled(true); }
+void StartScreen::lbl1_Change() {
+    playSound(*this, rootPath_ + QStringLiteral("flag.wav"));
+}
+void StartScreen::lbl2_Change() {
+    playSound(*this, rootPath_ + QStringLiteral("banana.wav"));
+}
+void StartScreen::lbl3_Change() {
+    Timer2->setEnabled(true);
+}
 
 } // namespace pictolex

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void layout();
     void buttonsPlacedFromScreenWidth();
     void afterLoad();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
     void drops_data();
     void drops();
     void dropsFromElsewhereAreRefused_data();
@@ -173,6 +175,27 @@ void BoardWindowTest::afterLoad() {
         QCOMPARE(board().img[size_t(i)]->tag(), board().model().tag(i));
     }
     QVERIFY(!board().img[0]->isVisible());
+}
+
+void BoardWindowTest::keysPressTheFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("space") << int(Qt::Key_Space);
+}
+
+void BoardWindowTest::keysPressTheFocusedButton() {
+    QFETCH(int, key);
+    startGame(nearlyIdentity());
+    QApplication::setActiveWindow(&board());
+    QVERIFY(QTest::qWaitForWindowActive(&board()));
+    // "See All Times" holds the focus first; no button is a default button.
+    QCOMPARE(QApplication::focusWidget(), board().cmdSeeTimes);
+    QTest::keyClick(board().cmdSeeTimes, Qt::Key(key));
+    QTRY_COMPARE_WITH_TIMEOUT(app->messages.shown.size(), 1, 2000);
+    QCOMPARE(app->messages.shown[0].text, QStringLiteral("Please get a score of 36."));
+    // Tab goes on to "Start Again": the hidden list and the labels take no focus.
+    QTest::keyClick(board().cmdSeeTimes, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), board().Command1);
 }
 
 void BoardWindowTest::drops_data() {

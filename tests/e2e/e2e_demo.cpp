@@ -32,8 +32,8 @@ double difference(const QImage& screen, const QImage& picture, QPoint at) {
             if (qAlpha(p) < 255)
                 continue;
             const QRgb s = screen.pixel(at + QPoint(x, y));
-            total += qAbs(qRed(p) - qRed(s)) + qAbs(qGreen(p) - qGreen(s)) +
-                     qAbs(qBlue(p) - qBlue(s));
+            total +=
+                qAbs(qRed(p) - qRed(s)) + qAbs(qGreen(p) - qGreen(s)) + qAbs(qBlue(p) - qBlue(s));
             ++counted;
         }
     return counted ? total / counted : 1e9;
