@@ -211,13 +211,13 @@ void BoardEndToEnd::initTestCase() {
     const qulonglong start =
         game_->waitForWindow([](QRect r) { return r.size() == QSize(511, 355); });
     QVERIFY2(start, "the start screen never appeared");
-    x::click(x::geometry(start).topLeft() + QPoint(348 + 54, 274 + 16));
-    const qulonglong board = game_->waitForWindow([](QRect r) { return r.width() > 900; });
+    const qulonglong board =
+        game_->clickUntilWindow(x::geometry(start).topLeft() + QPoint(348 + 54, 274 + 16),
+                                [](QRect r) { return r.width() > 900; });
     QVERIFY2(board, "the board never appeared after Start");
     origin_ = x::geometry(board).topLeft();
     // The pointer rests away from the tiles, beside the buttons.
-    x::run({QStringLiteral("mousemove"), QStringLiteral("--sync"),
-            QString::number(origin_.x() + 900), QString::number(origin_.y() + 400)});
+    x::run(x::moveArgs(origin_ + QPoint(900, 400)));
     const BoardView view = readWhenShown();
     QVERIFY2(view.complete(), qPrintable(view.describe()));
     QVERIFY(!view.finished);
@@ -341,12 +341,14 @@ void BoardEndToEnd::wholeRoundEndsVeryGood() {
     BoardView view = read(x::screenshot());
     for (int drags = 0; drags < kCells; ++drags) {
         QVERIFY2(view.complete(), qPrintable(view.describe()));
-        QVERIFY2(!view.finished, "finished before the last match");
         int target = 1;
         while (target <= kCells && view.marks[size_t(target)] == Mark::Cyan)
             ++target;
+        // The last drop may have matched two cells at once, and the clock may already have
+        // completed the round.
         if (target > kCells)
             break;
+        QVERIFY2(!view.finished, "finished before the last match");
         dragCorrectly(view, target);
         if (QTest::currentTestFailed())
             return;

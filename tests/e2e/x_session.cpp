@@ -62,15 +62,31 @@ QRect geometry(qulonglong window) {
                  values.value(QStringLiteral("Width")), values.value(QStringLiteral("Height")));
 }
 
+QPoint pointer() {
+    QHash<QString, int> values;
+    for (const QString& line : run({QStringLiteral("getmouselocation"), QStringLiteral("--shell")})
+                                   .split(QLatin1Char('\n'))) {
+        const QStringList pair = line.split(QLatin1Char('='));
+        if (pair.size() == 2)
+            values.insert(pair[0], pair[1].toInt());
+    }
+    return QPoint(values.value(QStringLiteral("X"), -1), values.value(QStringLiteral("Y"), -1));
+}
+
+QStringList moveArgs(QPoint at) {
+    // xdotool's --sync waits for the pointer to move, for ever when it is already there.
+    QStringList args{QStringLiteral("mousemove")};
+    if (pointer() != at)
+        args << QStringLiteral("--sync");
+    return args << QString::number(at.x()) << QString::number(at.y());
+}
+
 void click(QPoint at) {
-    run({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    run(moveArgs(at) << QStringLiteral("click") << QStringLiteral("1"));
 }
 
 void drag(QPoint from, QPoint to) {
-    QStringList args{QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                     QString::number(from.x()),   QString::number(from.y()),
-                     QStringLiteral("mousedown"), QStringLiteral("1")};
+    QStringList args = moveArgs(from) << QStringLiteral("mousedown") << QStringLiteral("1");
     // A few steps on the way, as a hand would make, so the drag sees the pointer move.
     for (int step = 1; step <= 8; ++step) {
         const QPoint p = from + (to - from) * step / 8;
@@ -83,8 +99,7 @@ void drag(QPoint from, QPoint to) {
 }
 
 void press(QPoint at) {
-    run({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-         QString::number(at.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
+    run(moveArgs(at) << QStringLiteral("mousedown") << QStringLiteral("1"));
 }
 
 void moveTo(QPoint from, QPoint to, int steps) {
@@ -141,13 +156,40 @@ Game::~Game() {
     }
 }
 
+namespace {
+
+// The window manager may still be placing a window that has just been mapped: wait until its
+// place stays the same for a moment, so that clicks land where they are meant to.
+bool settled(qulonglong window, const QDeadlineTimer& deadline) {
+    QRect last = x::geometry(window);
+    while (!deadline.hasExpired()) {
+        QThread::msleep(150);
+        const QRect now = x::geometry(window);
+        if (now == last)
+            return true;
+        last = now;
+    }
+    return false;
+}
+
+} // namespace
+
 qulonglong Game::waitForWindow(const std::function<bool(QRect)>& wanted, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
         for (qulonglong window : x::visibleWindows(QStringLiteral("Pictolex")))
-            if (wanted(x::geometry(window)))
+            if (wanted(x::geometry(window)) && settled(window, deadline))
                 return window;
         QThread::msleep(50);
+    }
+    return 0;
+}
+
+qulonglong Game::clickUntilWindow(QPoint at, const std::function<bool(QRect)>& wanted) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        x::click(at);
+        if (const qulonglong window = waitForWindow(wanted, 4000))
+            return window;
     }
     return 0;
 }

@@ -18,6 +18,9 @@ namespace x {
 QString run(const QStringList& args, int timeoutMs = 10000);
 QList<qulonglong> visibleWindows(const QString& title);
 QRect geometry(qulonglong window);
+QPoint pointer();
+// The xdotool words that move the pointer to `at` and wait until it is there.
+QStringList moveArgs(QPoint at);
 void click(QPoint at);
 void drag(QPoint from, QPoint to);
 // A drag in three parts, to look at the screen while the button is held: press at a point,
@@ -40,6 +43,9 @@ public:
     QProcess& process() { return process_; }
     // Waits for a visible top-level window titled "Pictolex" whose size satisfies the test.
     qulonglong waitForWindow(const std::function<bool(QRect)>& wanted, int timeoutMs = 20000);
+    // Clicks at `at` until such a window shows, a few times at most: a window manager busy
+    // placing a new window may swallow the first click on it.
+    qulonglong clickUntilWindow(QPoint at, const std::function<bool(QRect)>& wanted);
     bool waitForExit(int timeoutMs);
     QString dataDir() const { return data_.path(); }
 
