@@ -18,10 +18,6 @@ namespace pictolex {
 
 namespace {
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
-
 Label* statusLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                    quint32 back, quint32 fore, Qt::Alignment alignment) {
     auto* label = new Label(parent);
@@ -39,10 +35,7 @@ Label* statusLabel(QWidget* parent, const char* name, const QString& caption, co
 GameBoard::GameBoard(AppContext& context) : Form(context) {
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, bgr(colors::kBlue));
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColor(bgr(colors::kBlue));
     resize(956, 710);
     setWindowState(Qt::WindowMaximized);
 

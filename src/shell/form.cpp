@@ -14,6 +14,13 @@ Form::Form(AppContext& context)
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
 }
 
+void Form::setBackColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
 MMControl& Form::mmControl() {
     ensureLoaded();
     return *MMControl1;

@@ -20,6 +20,8 @@ public:
     bool isLoaded() const { return loaded_; }
     bool isUnloading() const { return unloading_; }
 
+    void setBackColor(const QColor& color);
+
     // The window's invisible sound control.
     MMControl& mmControl();
 

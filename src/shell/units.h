@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QWidget>
 #include <QtGlobal>
 #include <cmath>
 
@@ -15,6 +16,11 @@ constexpr int toPixels(double twips) {
 
 constexpr int toTwips(int pixels) {
     return pixels * kTwipsPerPixel;
+}
+
+// Places a control by its left, top, width and height in twips.
+inline void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 // Colours are written as &HBBGGRR: blue in the high byte.

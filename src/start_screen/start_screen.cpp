@@ -22,10 +22,6 @@ namespace {
 
 constexpr QSize kClientSize{511, 355};
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
-
 Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
     auto* label = new Label(parent);
     label->setObjectName(QLatin1String(name));
@@ -68,10 +64,7 @@ StartScreen::StartScreen(AppContext& context) : Form(context) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, bgr(colors::kBlue));
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColor(bgr(colors::kBlue));
 
     buildTitleAndCredit();
     buildDemonstration();
