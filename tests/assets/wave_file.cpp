@@ -1,5 +1,7 @@
 #include "wave_file.h"
 
+#include "shell/wav_file.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -25,30 +27,6 @@ std::optional<WaveFile> fail(QString* error, const QString& why) {
     return std::nullopt;
 }
 
-// Checks the 16-byte format chunk: PCM, one channel, 16 bits, consistent rates.
-bool plainPcmFormat(const QByteArray& fmt, WaveFile& wave, QString* error) {
-    if (fmt.size() != 16) {
-        *error = QStringLiteral("fmt chunk of %1 bytes, not 16").arg(fmt.size());
-        return false;
-    }
-    const quint16 tag = le16(fmt, 0);
-    const quint16 channels = le16(fmt, 2);
-    wave.sampleRate = int(le32(fmt, 4));
-    const quint32 byteRate = le32(fmt, 8);
-    const quint16 blockAlign = le16(fmt, 12);
-    const quint16 bits = le16(fmt, 14);
-    if (tag != 1 || channels != 1 || bits != 16 || blockAlign != 2 ||
-        byteRate != quint32(wave.sampleRate) * 2 || wave.sampleRate <= 0) {
-        *error = QStringLiteral("not 16-bit mono PCM: tag %1, %2 channels, %3 bits, %4 Hz")
-                     .arg(tag)
-                     .arg(channels)
-                     .arg(bits)
-                     .arg(wave.sampleRate);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<WaveFile> readPcmWave(const QString& path, QString* error) {
@@ -56,36 +34,26 @@ std::optional<WaveFile> readPcmWave(const QString& path, QString* error) {
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, file.errorString());
     const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return fail(error, QStringLiteral("no RIFF WAVE header"));
-    if (le32(bytes, 4) != quint32(bytes.size() - 8))
-        return fail(error, QStringLiteral("RIFF size does not match the file size"));
+    // The plainest header there is: RIFF, WAVE, a 16-byte fmt chunk of 16-bit mono PCM, and
+    // the data chunk right after it, up to the end of the file.
+    if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE" ||
+        le32(bytes, 4) != quint32(bytes.size() - 8))
+        return fail(error, QStringLiteral("no RIFF WAVE header of the file's size"));
+    if (bytes.mid(12, 4) != "fmt " || le32(bytes, 16) != 16 || bytes.mid(36, 4) != "data" ||
+        le32(bytes, 40) != quint32(bytes.size() - 44))
+        return fail(error, QStringLiteral("chunks other than a 16-byte fmt and the data"));
+    if (le16(bytes, 20) != 1 || le16(bytes, 22) != 1 || le16(bytes, 34) != 16)
+        return fail(error, QStringLiteral("not 16-bit mono PCM"));
+    // The samples as the game itself reads them.
+    const std::optional<WavData> wav = parseWav(bytes);
+    if (!wav || wav->sample != WavData::Sample::Int16)
+        return fail(error, QStringLiteral("the game cannot read it"));
     WaveFile wave;
-    bool haveFormat = false;
-    for (qsizetype at = 12; at < bytes.size();) {
-        if (bytes.size() - at < 8)
-            return fail(error, QStringLiteral("truncated chunk header"));
-        const QByteArray id = bytes.mid(at, 4);
-        const qsizetype size = le32(bytes, at + 4);
-        if (size > bytes.size() - at - 8)
-            return fail(error, QStringLiteral("chunk %1 runs past the end").arg(id));
-        const QByteArray body = bytes.mid(at + 8, size);
-        wave.chunkIds += (wave.chunkIds.isEmpty() ? "" : " ") + id;
-        if (id == "fmt ") {
-            if (!plainPcmFormat(body, wave, error))
-                return std::nullopt;
-            haveFormat = true;
-        } else if (id == "data") {
-            if (!haveFormat)
-                return fail(error, QStringLiteral("data before fmt"));
-            wave.samples.resize(size_t(size / 2));
-            for (size_t i = 0; i < wave.samples.size(); ++i)
-                wave.samples[i] = qint16(le16(body, qsizetype(2 * i)));
-        }
-        at += 8 + size + (size & 1);
-    }
-    if (!haveFormat || !wave.chunkIds.contains("data"))
-        return fail(error, QStringLiteral("fmt or data chunk missing"));
+    wave.sampleRate = wav->sampleRate;
+    wave.chunkIds = "fmt  data";
+    wave.samples.resize(size_t(wav->samples.size() / 2));
+    for (size_t i = 0; i < wave.samples.size(); ++i)
+        wave.samples[i] = qint16(le16(wav->samples, qsizetype(2 * i)));
     return wave;
 }
 
