@@ -21,7 +21,7 @@ const QColor kPink(255, 128, 255), kCyan(0, 255, 255);
 
 // Sends a drag of `data` onto the tile as the window system would; answers whether the tile
 // took the drop.
-bool sendDrop(Tile& tile, QMimeData& data) {
+bool sendDrop(QWidget& tile, QMimeData& data) {
     const QPointF at(16, 16);
     QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&tile, &enter);
@@ -49,6 +49,7 @@ private Q_SLOTS:
     void drops();
     void dropsFromElsewhereAreRefused_data();
     void dropsFromElsewhereAreRefused();
+    void dropsBesideTheTilesDoNothing();
     void wordClicks();
     void clockAndCompletion();
     void startAgain_data();
@@ -271,6 +272,17 @@ void BoardWindowTest::dropsFromElsewhereAreRefused() {
     // Not even a recount runs.
     QCOMPARE(board().lblScore->caption(), QStringLiteral("Score = 0 / 36"));
     QCOMPARE(board().model().tag(2), QStringLiteral("ear"));
+}
+
+void BoardWindowTest::dropsBesideTheTilesDoNothing() {
+    startGame(leavingEnvelopeInPlace());
+    std::unique_ptr<QMimeData> mime(Tile::makeMimeData(36));
+    // "banana" released over its word, a button and the window itself: not even a recount.
+    for (QWidget* w : std::initializer_list<QWidget*>{board().lbl[2], board().Command1, &board()})
+        QVERIFY(!sendDrop(*w, *mime));
+    QCOMPARE(board().lblScore->caption(), QStringLiteral("Score = 0 / 36"));
+    QCOMPARE(board().lbl[12]->backColor(), kPink);
+    QCOMPARE(board().model().tag(36), QStringLiteral("banana"));
 }
 
 void BoardWindowTest::wordClicks() {
