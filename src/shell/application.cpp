@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 namespace pictolex {
 
@@ -18,10 +19,12 @@ int runGame(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictolex.ico")));
     installFontSubstitutions();
 
-    SystemPlatform system;
+    SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();
     AppContext context(system.platform(), [] { QCoreApplication::quit(); });
     frmS().Show();
+    // Sound is got ready once the start screen is up, well before its first word.
+    QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
     return app.exec();
 }
 

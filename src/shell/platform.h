@@ -45,6 +45,8 @@ class AudioFactory {
 public:
     virtual ~AudioFactory() = default;
     virtual std::unique_ptr<AudioDevice> create() = 0;
+    // Gets the sound output ready ahead of the first sound, where that takes time.
+    virtual void prepare() {}
 };
 
 // Modal message boxes, titled and with an icon.

@@ -93,6 +93,11 @@ QtAudioFactory::QtAudioFactory() {
     Q_UNUSED(installed);
 }
 
+void QtAudioFactory::prepare() {
+    // The first look for the output device connects to the sound server.
+    QMediaDevices::defaultAudioOutput();
+}
+
 std::unique_ptr<AudioDevice> QtAudioFactory::create() {
     return std::make_unique<QtAudioDevice>(cache_);
 }

@@ -10,6 +10,7 @@ class QtAudioFactory : public AudioFactory {
 public:
     QtAudioFactory();
     std::unique_ptr<AudioDevice> create() override;
+    void prepare() override;
 
 private:
     SoundCache cache_;

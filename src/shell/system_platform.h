@@ -1,7 +1,7 @@
 #pragma once
 
+#include "shell/lazy_audio.h"
 #include "shell/platform.h"
-#include "shell/qt_audio.h"
 
 #include <random>
 
@@ -33,10 +33,12 @@ public:
 
 // The real machine: its clock, a time-seeded generator, the primary screen and Qt's audio.
 struct SystemPlatform {
+    explicit SystemPlatform(const QString& executableDir) : audio(audioModuleFor(executableDir)) {}
+
     SystemClock clock;
     SystemRandom random;
     SystemScreen screen;
-    QtAudioFactory audio;
+    LazyAudioFactory audio;
     SystemMessageBoxes messages;
 
     Platform platform() { return Platform{clock, random, screen, audio, messages, true}; }

@@ -1,0 +1,7 @@
+#include "shell/audio_module.h"
+
+#include "shell/qt_audio.h"
+
+extern "C" Q_DECL_EXPORT pictolex::AudioFactory* pictolex_audio_factory() {
+    return new pictolex::QtAudioFactory;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace pictolex {
+
+class AudioFactory;
+
+// The audio module hands out one factory, which the caller owns.
+using AudioModuleEntry = AudioFactory* (*)();
+inline constexpr char kAudioModuleEntry[] = "pictolex_audio_factory";
+
+} // namespace pictolex
