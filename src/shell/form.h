@@ -18,7 +18,6 @@ public:
     void Unload();
 
     bool isLoaded() const { return loaded_; }
-    bool isUnloading() const { return unloading_; }
 
     void setBackColor(const QColor& color);
 
