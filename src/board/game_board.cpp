@@ -20,14 +20,7 @@ namespace {
 
 Label* statusLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                    quint32 back, quint32 fore, Qt::Alignment alignment) {
-    auto* label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setCaption(caption);
-    label->setFont(font);
-    label->setBackColor(bgr(back));
-    label->setForeColor(bgr(fore));
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
+    return makeLabel(parent, QLatin1String(name), caption, font, bgr(fore), bgr(back), alignment);
 }
 
 } // namespace

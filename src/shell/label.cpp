@@ -55,4 +55,18 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT Click();
 }
 
+Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
+                 const QColor& fore, const QColor& back, Qt::Alignment alignment) {
+    auto* label = new Label(parent);
+    label->setObjectName(name);
+    label->setCaption(caption);
+    label->setFont(font);
+    label->setForeColor(fore);
+    if (back.isValid())
+        label->setBackColor(back);
+    label->setTransparent(!back.isValid());
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
 } // namespace pictolex

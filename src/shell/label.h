@@ -38,4 +38,9 @@ private:
     bool pressed_ = false;
 };
 
+// A label as the windows lay them out: named, captioned, in its font and colours, aligned and
+// centred upright. An invalid back colour leaves the background transparent.
+Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
+                 const QColor& fore, const QColor& back, Qt::Alignment alignment);
+
 } // namespace pictolex

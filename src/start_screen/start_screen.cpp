@@ -23,13 +23,9 @@ namespace {
 constexpr QSize kClientSize{511, 355};
 
 Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
-    auto* label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setCaption(caption);
-    label->setFont(namedFont(fonts::kSansSerif, 9.75, true));
-    label->setBackColor(bgr(colors::kPink));
-    label->setForeColor(bgr(colors::kNavy));
-    label->setAlignment(Qt::AlignCenter);
+    Label* label =
+        makeLabel(parent, QLatin1String(name), caption, namedFont(fonts::kSansSerif, 9.75, true),
+                  bgr(colors::kNavy), bgr(colors::kPink), Qt::AlignHCenter);
     place(label, left, 2310, 1395, 255);
     return label;
 }
@@ -44,14 +40,8 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& icon, int
 
 Label* transparentLabel(QWidget* parent, const char* name, const QString& caption,
                         const QFont& font, Qt::Alignment alignment) {
-    auto* label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setCaption(caption);
-    label->setFont(font);
-    label->setForeColor(bgr(colors::kPink));
-    label->setTransparent(true);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
+    return makeLabel(parent, QLatin1String(name), caption, font, bgr(colors::kPink), QColor(),
+                     alignment);
 }
 
 } // namespace

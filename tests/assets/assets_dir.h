@@ -12,6 +12,13 @@ inline QDir assetsDir(const char* sub) {
     return QDir(QStringLiteral(PICTOLEX_ASSETS_DIR "/") + QLatin1String(sub));
 }
 
+// The files of one asset folder that match the pattern, sorted by name with capitals apart.
+inline QStringList assetFiles(const char* sub, const QString& pattern) {
+    QStringList names = assetsDir(sub).entryList({pattern}, QDir::Files, QDir::NoSort);
+    names.sort(Qt::CaseSensitive);
+    return names;
+}
+
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }

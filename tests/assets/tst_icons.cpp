@@ -18,10 +18,7 @@ const QString kProgramIcon = QStringLiteral("pictolex.ico");
 const QString kSpareIcon = toQString(kSpareTag) + QStringLiteral(".ico");
 
 QStringList iconFiles() {
-    QStringList names =
-        assetsDir("icons").entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::NoSort);
-    names.sort(Qt::CaseSensitive);
-    return names;
+    return assetFiles("icons", QStringLiteral("*.ico"));
 }
 
 // Why the file's images are not all uncompressed 4-bit palette bitmaps, or an empty string.

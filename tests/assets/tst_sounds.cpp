@@ -14,10 +14,7 @@ constexpr double kSoundBeginsDbfs = -40.0; // quieter than this counts as silenc
 const QString kFanfare = QStringLiteral("good.wav");
 
 QStringList soundFiles() {
-    QStringList names =
-        assetsDir("sounds").entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::NoSort);
-    names.sort(Qt::CaseSensitive);
-    return names;
+    return assetFiles("sounds", QStringLiteral("*.wav"));
 }
 
 WaveFile load(const QString& name) {

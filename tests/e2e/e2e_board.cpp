@@ -1,6 +1,6 @@
 // A whole round on the real board: the pictures are found on the screen by comparing it with the
 // tile pictures, and moved with real mouse drags.
-#include "../../src/board/words.h"
+#include "board/words.h"
 #include "x_session.h"
 
 #include <QApplication>
