@@ -1,7 +1,6 @@
 #include "shell/application.h"
 
 #include "shell/app_context.h"
-#include "shell/fonts.h"
 #include "shell/picture.h"
 #include "shell/system_platform.h"
 #include "start_screen/start_screen.h"
@@ -17,7 +16,6 @@ int runGame(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictolex.ico")));
-    installFontSubstitutions();
 
     SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();

@@ -7,18 +7,20 @@
 namespace pictolex {
 
 namespace {
-const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
-}
 
+const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
+
+// Tells Qt which installed family stands in for each named family that is missing. The pop
+// face has its stand-in chosen in namedFont, weight and all.
 void installFontSubstitutions() {
     QFont::insertSubstitutions(fonts::kHandwriting, QStringList{QStringLiteral("Dancing Script")});
     QFont::insertSubstitutions(fonts::kSansSerif, QStringList{QStringLiteral("Liberation Sans"),
                                                               QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(fonts::kGothic, QStringList{QStringLiteral("IPAPGothic"),
                                                            QStringLiteral("Noto Sans CJK JP")});
-    QFont::insertSubstitutions(fonts::kPopP, QStringList{kHeavyDisplay});
-    QFont::insertSubstitutions(fonts::kPopS, QStringList{kHeavyDisplay});
 }
+
+} // namespace
 
 QFont namedFont(const QString& family, double points, bool bold, bool italic) {
     static const bool substituted = [] {

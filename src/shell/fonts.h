@@ -13,11 +13,9 @@ inline const QString kPopP = QStringLiteral("HGP創英角ﾎﾟｯﾌﾟ体");
 inline const QString kPopS = QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体");
 } // namespace fonts
 
-// Tells Qt which installed family stands in for each named family that is missing.
-void installFontSubstitutions();
-
-// The named family at a size in points (at 96 dots per inch, so the layout holds on any
-// screen). A missing pop face becomes the nearest heavy display face.
+// The named family at a size in points, or the installed family that stands in for it (at 96 dots
+// per inch, so the layout holds on any screen). A missing pop face becomes the nearest heavy
+// display face.
 QFont namedFont(const QString& family, double points, bool bold, bool italic = false);
 
 } // namespace pictolex
