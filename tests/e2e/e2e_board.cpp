@@ -211,9 +211,8 @@ void BoardEndToEnd::initTestCase() {
     const qulonglong start =
         game_->waitForWindow([](QRect r) { return r.size() == QSize(511, 355); });
     QVERIFY2(start, "the start screen never appeared");
-    const qulonglong board =
-        game_->clickUntilWindow(x::geometry(start).topLeft() + QPoint(348 + 54, 274 + 16),
-                                [](QRect r) { return r.width() > 900; });
+    x::click(x::geometry(start).topLeft() + QPoint(348 + 54, 274 + 16));
+    const qulonglong board = game_->waitForWindow([](QRect r) { return r.width() > 900; });
     QVERIFY2(board, "the board never appeared after Start");
     origin_ = x::geometry(board).topLeft();
     // The pointer rests away from the tiles, beside the buttons.

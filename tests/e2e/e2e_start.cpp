@@ -33,8 +33,8 @@ void StartEndToEnd::startScreenThenBoardThenClose() {
 
     x::click(frame.topLeft() + QPoint(212 + 120, 222 + 14));
     x::type(QStringLiteral("Hanako"));
-    const qulonglong board = game.clickUntilWindow(frame.topLeft() + QPoint(348 + 54, 274 + 16),
-                                                   [](QRect r) { return r.width() > 600; });
+    x::click(frame.topLeft() + QPoint(348 + 54, 274 + 16));
+    const qulonglong board = game.waitForWindow([](QRect r) { return r.width() > 600; });
     QVERIFY2(board, "the board never appeared after Start");
     // The start screen is hidden: the window manager shows only the board.
     QTRY_COMPARE_WITH_TIMEOUT(x::visibleWindows(QStringLiteral("Pictolex")).size(), 1, 3000);

@@ -185,15 +185,6 @@ qulonglong Game::waitForWindow(const std::function<bool(QRect)>& wanted, int tim
     return 0;
 }
 
-qulonglong Game::clickUntilWindow(QPoint at, const std::function<bool(QRect)>& wanted) {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        x::click(at);
-        if (const qulonglong window = waitForWindow(wanted, 4000))
-            return window;
-    }
-    return 0;
-}
-
 bool Game::waitForExit(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }

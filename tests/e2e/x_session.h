@@ -43,9 +43,6 @@ public:
     QProcess& process() { return process_; }
     // Waits for a visible top-level window titled "Pictolex" whose size satisfies the test.
     qulonglong waitForWindow(const std::function<bool(QRect)>& wanted, int timeoutMs = 20000);
-    // Clicks at `at` until such a window shows, a few times at most: a window manager busy
-    // placing a new window may swallow the first click on it.
-    qulonglong clickUntilWindow(QPoint at, const std::function<bool(QRect)>& wanted);
     bool waitForExit(int timeoutMs);
     QString dataDir() const { return data_.path(); }
 
