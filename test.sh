@@ -1,46 +1,47 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds under ASan and UBSan, and runs every test through CTest.
-# The end-to-end tests get their own Xvfb display with a window manager, started and stopped here.
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Pictolex under ASan and UBSan in build/test and runs every test through CTest; the
+# end-to-end round gets a private Xvfb display with a window manager, stopped again here.
+# It changes nothing outside build/test and temporary files. Switches:
+#   PICTOLEX_INSTALL_DEPS=1          first install the missing Debian packages (tools/install-deps)
+#   PICTOLEX_SYSTEM_INSTALL_TEST=1   also install the built .deb with apt, start it, remove it
+# Arguments go to ctest, e.g. ./test.sh -R board
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps test
+if [ "${PICTOLEX_INSTALL_DEPS:-0}" = 1 ]; then
+    tools/install-deps test
+else
+    tools/install-deps --check test
+fi
 cmake --preset test >/dev/null
 cmake --build --preset test
 
 started=()
+scratch=$(mktemp -d)
 cleanup() {
-    [ -n "${runtime_dir:-}" ] && rm -rf "$runtime_dir"
     for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${started[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-display=""
 for n in $(seq 91 160); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
+    started+=($!)
     for _ in $(seq 50); do
-        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
+        xdpyinfo -display ":$n" >/dev/null 2>&1 && break 2
+        kill -0 "${started[-1]}" 2>/dev/null || break
         sleep 0.1
     done
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        started+=("$xvfb_pid")
-        display=":$n"
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
 done
-if [ -z "$display" ]; then
-    echo "test.sh: could not start Xvfb" >&2
-    exit 1
-fi
+display=":$n"
+xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "test.sh: could not start Xvfb" >&2; exit 1; }
 DISPLAY="$display" openbox --sm-disable >/dev/null 2>&1 &
 started+=($!)
 
 # Qt wants a private runtime folder; a desktop session has one, a bare test machine may not.
-runtime_dir=$(mktemp -d)
-export XDG_RUNTIME_DIR="$runtime_dir"
-PICTOLEX_E2E_DISPLAY="$display" ctest --preset test "$@"
+mkdir -m 0700 "$scratch/runtime"
+XDG_RUNTIME_DIR="$scratch/runtime" PICTOLEX_E2E_DISPLAY="$display" ctest --preset test "$@"

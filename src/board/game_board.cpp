@@ -1,5 +1,6 @@
 #include "board/game_board.h"
 
+#include "board/board_layout.h"
 #include "board/tile.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
@@ -49,27 +50,27 @@ void GameBoard::buildStatusLabels() {
                            namedFont(fonts::kHandwriting, 36, true, true), colors::kBlue,
                            colors::kCyan, Qt::AlignHCenter);
     lblTitle->setTransparent(true);
-    place(lblTitle, 5280, 180, 4095, 975);
+    place(lblTitle, layout::kTitle);
     lblScore = statusLabel(this, "lblScore", QStringLiteral("Score = "), status, colors::kBlue,
                            colors::kPink, Qt::AlignLeft);
     lblScore->setAutoSize(true);
-    place(lblScore, 1680, 480, 1485, 435);
+    place(lblScore, layout::kScore);
     lblTime = statusLabel(this, "lblTime", QStringLiteral("Time = "), status, colors::kBlue,
                           colors::kPink, Qt::AlignLeft);
     lblTime->setAutoSize(true);
-    place(lblTime, 10020, 480, 1350, 435);
+    place(lblTime, layout::kTime);
     lblGood = statusLabel(this, "lblGood", QStringLiteral("Very Good! You Finished!"), status,
                           colors::kPink, colors::kNavy, Qt::AlignHCenter);
-    place(lblGood, 5040, 480, 4635, 435);
+    place(lblGood, layout::kGood);
     lblGood->hide();
     lblBestTitle = statusLabel(this, "lblBestTitle", QStringLiteral("新記録＝"),
                                namedFont(fonts::kGothic, 18, true), colors::kCyan,
                                colors::kDarkBlue, Qt::AlignHCenter);
-    place(lblBestTitle, 1320, 540, 2055, 375);
+    place(lblBestTitle, layout::kBestTitle);
     lblBestTitle->hide();
     lblBest = statusLabel(this, "lblBest", QString(), namedFont(fonts::kSansSerif, 13.5, true),
                           colors::kCyan, colors::kDarkBlue, Qt::AlignLeft);
-    place(lblBest, 1320, 1020, 11715, 375);
+    place(lblBest, layout::kBest);
     lblBest->hide();
 }
 
@@ -78,13 +79,13 @@ void GameBoard::buildButtons() {
     cmdSeeTimes = new CommandButton(QStringLiteral("See All Times"), bgr(colors::kPink), this);
     cmdSeeTimes->setObjectName(QStringLiteral("cmdSeeTimes"));
     cmdSeeTimes->setFont(font);
-    place(cmdSeeTimes, 12300, 480, 1365, 945);
+    place(cmdSeeTimes, layout::kSeeTimes);
     connect(cmdSeeTimes, &QPushButton::clicked, this, &GameBoard::cmdSeeTimes_Click);
 
     Command1 = new CommandButton(QStringLiteral("Start Again"), bgr(colors::kCyan), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(font);
-    place(Command1, 12360, 1740, 1365, 945);
+    place(Command1, layout::kStartAgain);
     connect(Command1, &QPushButton::clicked, this, &GameBoard::Command1_Click);
 }
 
@@ -96,7 +97,7 @@ void GameBoard::buildResultsView() {
     p.setColor(QPalette::Base, bgr(colors::kPalePink));
     p.setColor(QPalette::Text, bgr(colors::kNavy));
     List1->setPalette(p);
-    place(List1, 1260, 1500, 11775, 8700);
+    place(List1, layout::kResults);
     List1->hide();
 
     // Only the buttons and the shown list take the focus; "See All Times" has it first.
@@ -108,9 +109,8 @@ void GameBoard::buildResultsView() {
 void GameBoard::buildCells() {
     const QFont wordFont = namedFont(fonts::kSansSerif, 9.75, true);
     for (int i = 1; i <= kCells; ++i) {
-        const int row = (i - 1) / 6, column = (i - 1) % 6;
         auto* tile = new Tile(i, this);
-        tile->placeTwips(float(2000 + 2000 * column), i == 13 ? 4560 : 1500 + 1500 * row, 480, 480);
+        tile->placeTwips(tileRect(i));
         connect(tile, &Tile::DragDrop, this,
                 [this, tile](int source) { img_DragDrop(tile->index(), *img[size_t(source)]); });
         img[size_t(i)] = tile;
@@ -118,10 +118,7 @@ void GameBoard::buildCells() {
         Label* word = statusLabel(this, "", BoardModel::word(i), wordFont, colors::kPink,
                                   colors::kNavy, Qt::AlignHCenter);
         word->setObjectName(QStringLiteral("lbl(%1)").arg(i));
-        if (i == 33)
-            place(word, 5580, 9705, 1320, 255);
-        else
-            place(word, 1640 + 2000 * column, 2200 + 1500 * row, 1200, 250);
+        place(word, wordRect(i));
         connect(word, &Label::Click, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
     }
@@ -129,12 +126,12 @@ void GameBoard::buildCells() {
 
 void GameBoard::buildSpareCell() {
     img[0] = new Tile(0, this);
-    img[0]->placeTwips(1020, 300, 480, 480);
+    img[0]->placeTwips(layout::kSpareTile);
     img[0]->hide();
     lbl[0] = statusLabel(this, "lbl(0)", QString(), namedFont(fonts::kGothic, 15.75, true),
                          colors::kBlue, 0x000000, Qt::AlignHCenter);
     lbl[0]->setTransparent(true);
-    place(lbl[0], 6600, 1140, 2115, 255);
+    place(lbl[0], layout::kSpareWord);
     lbl[0]->hide();
     showTiles();
 }

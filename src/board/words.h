@@ -1,11 +1,11 @@
 #pragma once
 
+#include "board/board_layout.h"
+
 #include <array>
 #include <string_view>
 
 namespace pictolex {
-
-inline constexpr int kCells = 36;
 
 // The words under the 36 cells, in alphabetical order with capitals ignored. They never move.
 inline constexpr std::array<std::string_view, kCells> kWords = {

@@ -6,8 +6,7 @@ namespace pictolex {
 
 // How many columns a character fills in a monospaced viewer: two for the East Asian wide
 // and fullwidth characters (kanji, kana, hangul, fullwidth forms, wide emoji), one for
-// every other character. This is how a Japanese name lined up when each of its characters
-// took two bytes of a double-byte code page.
+// every other character: the width each character takes in a double-byte code page.
 int characterColumns(char32_t ucs4);
 
 // The columns of the character at text[index] (a surrogate pair counts as one character),

@@ -60,7 +60,7 @@ void LogLineDecoder::takeLine(QByteArrayView line) {
 QString LogLineDecoder::decodeLine(QByteArrayView line) {
     if (auto text = tryUtf8(line))
         return *std::move(text);
-    return decodeOlderLine(line);
+    return decodeNonUtf8Line(line);
 }
 
 // Decodes straight into the line's own string: UTF-8 never takes more UTF-16 units than
@@ -75,7 +75,7 @@ std::optional<QString> LogLineDecoder::tryUtf8(QByteArrayView line) {
     return text;
 }
 
-QString LogLineDecoder::decodeOlderLine(QByteArrayView line) {
+QString LogLineDecoder::decodeNonUtf8Line(QByteArrayView line) {
     if (!shiftJis)
         shiftJis.emplace("Shift_JIS", decoderFlags);
     if (shiftJis->isValid()) {

@@ -14,8 +14,8 @@ namespace pictolex {
 // first, without their line ends. A line ends with CR LF or with LF alone; a last line
 // without an end (cut short, or written by hand) is kept as it stands. A byte order mark at
 // the start of the log is passed over. Each line is decoded on its own: as UTF-8 when it is
-// valid UTF-8; otherwise as Shift-JIS, the code page older logs were written in, when it is
-// valid there; otherwise as Windows-1252, which gives every byte a character.
+// valid UTF-8; otherwise as Shift-JIS when it is valid there; otherwise as Windows-1252,
+// which gives every byte a character.
 class LogLineDecoder {
 public:
     void feed(QByteArrayView bytes);
@@ -27,7 +27,7 @@ public:
 private:
     void takeLine(QByteArrayView line);
     std::optional<QString> tryUtf8(QByteArrayView line);
-    QString decodeOlderLine(QByteArrayView line);
+    QString decodeNonUtf8Line(QByteArrayView line);
 
     QStringList lines;
     QByteArray pending; // the start of a line whose end has not come yet

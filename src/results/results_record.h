@@ -26,8 +26,8 @@ QString formatElapsed(qint64 seconds);
 QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime& loggedAt);
 
 // The time taken, in seconds, read from a line's "Time = H:mm:ss" item, which must be
-// followed by spaces and a date item (its form is not checked: older logs wrote the date in
-// the system's own short form). Nothing for a line that is not a record: an empty line,
+// followed by spaces and a date item (its form is not checked: a date may be written in any
+// short form). Nothing for a line that is not a record: an empty line,
 // one written by hand, one cut short before its date.
 std::optional<qint64> parseRecordTime(QStringView line);
 

@@ -22,9 +22,9 @@ void Picture::setLeft(float twips) {
     move(toPixels(twips), y());
 }
 
-void Picture::placeTwips(float left, int top, int width, int height) {
-    left_ = left;
-    setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+void Picture::placeTwips(const QRect& twips) {
+    left_ = float(twips.x());
+    place(this, twips);
 }
 
 void Picture::paintEvent(QPaintEvent*) {

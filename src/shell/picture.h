@@ -17,7 +17,7 @@ public:
 
     float left() const { return left_; }
     void setLeft(float twips);
-    void placeTwips(float left, int top, int width, int height);
+    void placeTwips(const QRect& twips);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

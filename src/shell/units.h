@@ -23,6 +23,10 @@ inline void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
+inline void place(QWidget* widget, const QRect& twips) {
+    place(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 // Colours are written as &HBBGGRR: blue in the high byte.
 inline QColor bgr(quint32 value) {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));

@@ -34,7 +34,7 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& icon, int
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setImage(iconImage(icon));
-    picture->placeTwips(float(left), 1470, 480, 480);
+    picture->placeTwips(QRect(left, 1470, 480, 480));
     return picture;
 }
 

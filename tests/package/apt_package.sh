@@ -5,6 +5,10 @@
 #   apt_package.sh remove             removes pictolex and checks that its program is gone
 # Exits with 77 (skipped) when it is neither root nor allowed password-less sudo.
 set -euo pipefail
+if [ "${PICTOLEX_SYSTEM_INSTALL_TEST:-0}" != 1 ]; then
+    echo "apt_package.sh: set PICTOLEX_SYSTEM_INSTALL_TEST=1 to install the package; skipped"
+    exit 77
+fi
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRect>
+
+namespace pictolex {
+
+// The board: cells numbered 1 to kCells row by row from the top left, each a picture tile with
+// its word beneath. Tile 0 is the spare tile, which is never shown.
+inline constexpr int kColumns = 6;
+inline constexpr int kRows = 6;
+inline constexpr int kCells = kColumns * kRows;
+
+// Where a cell's picture tile stands in the window, in twips. Tile 13 sits a little lower.
+constexpr QRect tileRect(int cell) {
+    const int row = (cell - 1) / kColumns, column = (cell - 1) % kColumns;
+    return QRect(2000 + 2000 * column, cell == 13 ? 4560 : 1500 + 1500 * row, 480, 480);
+}
+
+// Where a cell's word stands, centred under its tile, in twips. Word 33 is wider, to hold
+// "traffic signal".
+constexpr QRect wordRect(int cell) {
+    if (cell == 33)
+        return QRect(5580, 9705, 1320, 255);
+    const int row = (cell - 1) / kColumns, column = (cell - 1) % kColumns;
+    return QRect(1640 + 2000 * column, 2200 + 1500 * row, 1200, 250);
+}
+
+// Where the other controls stand, in twips, as the window is laid out before the buttons are
+// moved to the right edge of the screen.
+namespace layout {
+inline constexpr QRect kTitle{5280, 180, 4095, 975};
+inline constexpr QRect kScore{1680, 480, 1485, 435};
+inline constexpr QRect kTime{10020, 480, 1350, 435};
+inline constexpr QRect kGood{5040, 480, 4635, 435}; // over the title, which it replaces
+inline constexpr QRect kBestTitle{1320, 540, 2055, 375};
+inline constexpr QRect kBest{1320, 1020, 11715, 375};
+inline constexpr QRect kSeeTimes{12300, 480, 1365, 945};
+inline constexpr QRect kStartAgain{12360, 1740, 1365, 945};
+inline constexpr QRect kResults{1260, 1500, 11775, 8700}; // over the whole grid
+inline constexpr QRect kSpareTile{1020, 300, 480, 480};
+inline constexpr QRect kSpareWord{6600, 1140, 2115, 255};
+} // namespace layout
+
+} // namespace pictolex

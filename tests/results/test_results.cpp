@@ -1,0 +1,249 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results/best_record.h"
+#include "results/results_log.h"
+#include "results/results_record.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+using namespace pictolex;
+
+namespace {
+
+const QString kDate = QStringLiteral("2002/04/30 10:11:12");
+const QByteArray kTaro = "TARO" + QByteArray(37, ' ') + "Time = 0:01:23" + QByteArray(14, ' ') +
+                         "2002/04/30 10:11:12\r\n";
+
+QString spaces(int n) {
+    return QString(n, u' ');
+}
+QString record(const QString& name, qint64 seconds) {
+    return formatRecord(name, seconds, QDateTime(QDate(2002, 4, 30), QTime(10, 11, 12)));
+}
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+// Run as "append <log> <prefix> <count>", this program is another game saving records
+// "<prefix><n>" with times of n seconds, printing n after each; a count of 0 never stops.
+int appendRecords(const QString& path, const QString& prefix, qint64 count) {
+    for (qint64 n = 0; count == 0 || n < count; ++n) {
+        if (!ResultsLog(path).append(record(prefix + QString::number(n), n)).isEmpty())
+            return 1;
+        std::printf("%lld\n", static_cast<long long>(n));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestResults : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    int logs_ = 0;
+
+    // A log in a folder of its own, neither of which exists yet.
+    QString freshLog() { return dir_.filePath(QStringLiteral("%1/results.txt").arg(++logs_)); }
+    QProcess* appender(const QString& log, const QString& prefix, int count) {
+        auto* process = new QProcess(this);
+        process->start(QCoreApplication::applicationFilePath(),
+                       {"append", log, prefix, QString::number(count)});
+        return process;
+    }
+
+private Q_SLOTS:
+    void formatRecord_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("line");
+        const QString time = QStringLiteral("Time = 0:01:23");
+        QTest::newRow("worked example") << "TARO"
+                                        << "TARO" + spaces(37) + time + spaces(14) + kDate;
+        QTest::newRow("wide characters fill two columns")
+            << "Taro太郎"
+            << "Taro太郎" + spaces(33) + time + spaces(14) + kDate;
+        QTest::newRow("41 columns")
+            << QString(41, 'N') << QString(41, 'N') + time + spaces(14) + kDate;
+        QTest::newRow("42 columns take one space")
+            << QString(21, u'漢') << QString(21, u'漢') + " " + time + spaces(12) + kDate;
+        QTest::newRow("line breaks become spaces")
+            << "A\r\nB"
+            << "A  B" + spaces(37) + time + spaces(14) + kDate;
+    }
+    void formatRecord() {
+        QFETCH(QString, name);
+        QTEST(record(name, 83), "line");
+    }
+
+    void parseRecordTime_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<qint64>("seconds"); // -1: not a record
+        const QString end = spaces(14) + kDate;
+        QTest::newRow("hours count") << "A" + spaces(40) + "Time = 1:00:05" + end << 3605LL;
+        QTest::newRow("a name with colons")
+            << "A:1:2" + spaces(36) + "Time = 0:02:10" + end << 130LL;
+        QTest::newRow("a name holding a time")
+            << "Time = 0:00:01 " + QString(20, u'あ') + " Time = 0:04:00 " + kDate << 240LL;
+        QTest::newRow("cut in the date") << "TARO Time = 0:01:23   2002/0" << 83LL;
+        QTest::newRow("cut after the time") << "TARO Time = 0:01:23   " << -1LL;
+        QTest::newRow("minutes past 59") << "X Time = 0:60:00 " + kDate << -1LL;
+        QTest::newRow("13 hour digits") << "X Time = 1234567890123:00:00 " + kDate << -1LL;
+        QTest::newRow("written by hand") << "best times of the class" << -1LL;
+    }
+    void parseRecordTime() {
+        QFETCH(QString, line);
+        QTEST(pictolex::parseRecordTime(line).value_or(-1), "seconds");
+    }
+
+    void chooseBest_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("best"); // -1: none
+        QTest::newRow("the oldest of equal times")
+            << QStringList{record("A", 130), record("B", 119), record("C", 119)} << 1;
+        QTest::newRow("hours count") << QStringList{record("A", 3599), record("B", 3605)} << 0;
+        QTest::newRow("a name with colons")
+            << QStringList{record("Z:00:00", 540), record("Y", 300)} << 1;
+        QTest::newRow("lines that hold no record")
+            << QStringList{"", "notes", record("A", 240).left(44), record("B", 240)} << 3;
+        QTest::newRow("no record at all") << QStringList{"", "notes"} << -1;
+    }
+    void chooseBest() {
+        QFETCH(QStringList, lines);
+        QTEST(int(pictolex::chooseBest(lines).value_or(-1)), "best");
+    }
+
+    void appendsWholeLines_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("a new log") << QByteArray() << "TARO" << kTaro;
+        // Three wide characters fill six columns.
+        QTest::newRow("UTF-8") << QByteArray("x\r\n") << "たろう"
+                               << "たろう" + kTaro.mid(6);
+        QTest::newRow("after LF") << QByteArray("x\n") << "TARO" << kTaro;
+        QTest::newRow("after a torn CR") << QByteArray("x\r") << "TARO"
+                                         << "\n" + kTaro;
+        QTest::newRow("after a torn line") << QByteArray("x Time = 0:0") << "TARO"
+                                           << "\r\n" + kTaro;
+    }
+    void appendsWholeLines() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, name);
+        const QString log = freshLog();
+        QVERIFY(before.isEmpty() || writeBytes(log, before));
+        QCOMPARE(ResultsLog(log).append(record(name, 83)), QString());
+        QTEST(bytesOf(log).mid(before.size()), "added");
+    }
+
+    void readsEveryLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF, LF, a CR inside and a torn last line")
+            << QByteArray("a\r\n\nb\rc\r\nd Ti") << QStringList{"a", "", "b\rc", "d Ti"};
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "a\r\n")
+                                         << QStringList{"a"};
+        QTest::newRow("each line in its own code")
+            << "\x91\xBE\x98\x59 \xC0\xDB\xB3\r\nZo\xEB \x80\r\n" + QString("ä太\r\n").toUtf8()
+            << QStringList{"太郎 ﾀﾛｳ", "Zoë €", "ä太"};
+        QTest::newRow("no log yet") << QByteArray() << QStringList{};
+    }
+    void readsEveryLine() {
+        QFETCH(QByteArray, bytes);
+        const QString log = freshLog();
+        QVERIFY(bytes.isEmpty() || writeBytes(log, bytes));
+        QString error = QStringLiteral("not cleared");
+        QTEST(ResultsLog(log).read(&error), "lines");
+        QCOMPARE(error, QString());
+        QCOMPARE(bytesOf(log), bytes);
+    }
+
+    void saysWhySavingFailed_data() {
+        QTest::addColumn<QString>("kind"); // of what stands in the way
+        QTest::addColumn<QString>("at");   // below the log's folder, which holds data/results.txt
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where a folder goes") << "file"
+                                                    << "data"
+                                                    << "a file stands where";
+        QTest::newRow("a folder where the log goes") << "folder"
+                                                     << "data/results.txt"
+                                                     << "a folder stands where";
+        QTest::newRow("a full disk") << "/dev/full"
+                                     << "data/results.txt"
+                                     << "the disk is full";
+    }
+    void saysWhySavingFailed() {
+        QFETCH(QString, kind);
+        QFETCH(QString, at);
+        QFETCH(QString, reason);
+        const QDir folder = QFileInfo(freshLog()).dir();
+        QVERIFY(folder.mkpath(kind == "folder" ? at : QStringLiteral("data")));
+        QVERIFY(kind != "file" || (folder.rmdir(at) && writeBytes(folder.filePath(at), "keep")));
+        QVERIFY(!kind.startsWith('/') || QFile::link(kind, folder.filePath(at)));
+        const ResultsLog log(folder.filePath("data/results.txt"));
+        QVERIFY2(log.append(record("TARO", 83)).contains(reason), qPrintable(reason));
+        QString error;
+        QVERIFY(kind.startsWith('/') ||
+                (log.read(&error).isEmpty() && error.contains(kind == "folder" ? reason : "")));
+        QVERIFY(kind != "file" || bytesOf(folder.filePath(at)) == "keep");
+    }
+
+    // Two games saving at once, and games killed while saving: no record is lost or torn but
+    // by a kill, and the next record starts on a line of its own. PICTOLEX_LONG_RUN=1 makes
+    // it 2 x 1,000 records and 200 kills.
+    void appendersLoseNothing() {
+        const bool longRun = qEnvironmentVariableIsSet("PICTOLEX_LONG_RUN");
+        const int records = longRun ? 1000 : 200, kills = longRun ? 200 : 20;
+        const QString path = freshLog();
+        QProcess* first = appender(path, "A", records);
+        QProcess* second = appender(path, "B", records);
+        QVERIFY(first->waitForFinished(600000) && second->waitForFinished(600000));
+        QCOMPARE(first->exitCode() + second->exitCode(), 0);
+        QStringList completed;
+        for (int round = 0; round < kills; ++round) {
+            const QString prefix = QStringLiteral("K%1x").arg(round);
+            QProcess* killed = appender(path, prefix, 0);
+            QByteArray done;
+            while (done.count('\n') < 1 + round % 3 && killed->waitForReadyRead(20000))
+                done += killed->readAllStandardOutput();
+            killed->kill();
+            QVERIFY(killed->waitForFinished(20000));
+            for (const QByteArray& n : (done + killed->readAllStandardOutput()).split('\n'))
+                if (!n.isEmpty())
+                    completed << record(prefix + QString::fromLatin1(n), n.toLongLong());
+        }
+        QCOMPARE(ResultsLog(path).append(record("Z", 0)), QString());
+        const QStringList lines = ResultsLog(path).read();
+        QHash<QChar, int> next; // each game's records whole, in the order it saved them
+        for (const QString& line : lines.filter(QRegularExpression("^[AB]"))) {
+            const int n = next[line[0]]++;
+            QCOMPARE(line, record(line[0] + QString::number(n), n));
+        }
+        QCOMPARE(next['A'] + next['B'], 2 * records);
+        for (const QString& line : completed)
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        QVERIFY(lines.filter(QRegularExpression("^K")).size() <= completed.size() + kills);
+        QCOMPARE(lines.last(), record("Z", 0));
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "append") == 0)
+        return appendRecords(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                             QByteArray(argv[4]).toLongLong());
+    TestResults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_results.moc"

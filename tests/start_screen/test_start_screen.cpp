@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/game_board.h"
+#include "fakes.h"
+#include "shell/label.h"
+#include "shell/picture.h"
+#include "shell/window_timer.h"
+#include "start_screen/name_box.h"
+#include "start_screen/start_screen.h"
+
+#include <QClipboard>
+#include <QtTest>
+
+using namespace pictolex;
+using namespace pictolex::test;
+
+using Lefts = QList<float>; // of the snowflake, flag, banana and mailbox, in twips
+
+namespace {
+const QStringList kSounds{"flag.wav", "banana.wav", "mailbox.wav", "snowflake.wav"};
+} // namespace
+
+class TestStartScreen : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestApp> app_;
+
+private Q_SLOTS:
+    void init() {
+        app_ = std::make_unique<TestApp>();
+        frmS().Show();
+    }
+    void cleanup() { app_.reset(); }
+
+    // The demonstration tick by tick, as the timers would run it, and "Start" pressed then.
+    void demonstration_data() {
+        QTest::addColumn<int>("ticks");       // of the first timer, which stops itself
+        QTest::addColumn<int>("secondTicks"); // of the second, which speaks the last words
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<Lefts>("lefts");
+        QTest::addColumn<int>("arrived"); // words turned capital and cyan
+        QTest::addColumn<int>("spoken");
+        QTest::newRow("flag arrives at 42")
+            << 42 << 0 << false << Lefts{2700, 1140, 4430, 6135} << 1 << 1;
+        QTest::newRow("flag rests at 1100")
+            << 43 << 0 << false << Lefts{2700, 1100, 4390, 6135} << 1 << 1;
+        QTest::newRow("banana arrives at 85")
+            << 85 << 0 << false << Lefts{4300, 1100, 2710, 6095} << 2 << 2;
+        QTest::newRow("mailbox arrives at 129")
+            << 300 << 0 << false << Lefts{6000, 1100, 2670, 4335} << 4 << 2;
+        QTest::newRow("the last two words")
+            << 129 << 40000 << false << Lefts{6000, 1100, 2670, 4335} << 4 << 4;
+        QTest::newRow("Start before any word")
+            << 20 << 0 << true << Lefts{1140, 2020, 4470, 6135} << 0 << 0;
+        QTest::newRow("Start while the flag is heard")
+            << 42 << 0 << true << Lefts{2700, 1140, 4430, 6135} << 1 << 1;
+        QTest::newRow("Start between the last two words")
+            << 129 << 1 << true << Lefts{6000, 1100, 2670, 4335} << 4 << 3;
+    }
+    void demonstration() {
+        QFETCH(int, ticks);
+        QFETCH(int, secondTicks);
+        QFETCH(bool, start);
+        QFETCH(int, arrived);
+        QFETCH(int, spoken);
+        StartScreen& s = frmS();
+        for (int i = 0; i < ticks && s.Timer1->isEnabled(); ++i)
+            s.Timer1_Timer();
+        QCOMPARE(s.Timer1->isEnabled(), arrived < 4);
+        QCOMPARE(s.Timer2->isEnabled(), arrived == 4);
+        for (int i = 0; i < secondTicks; ++i)
+            s.Timer2_Timer();
+        if (start)
+            s.cmdStart_Click();
+        QTEST((Lefts{s.Image1->left(), s.Image2->left(), s.Image3->left(), s.Image4->left()}),
+              "lefts");
+        QCOMPARE(s.Image2->x(), qRound(s.Image2->left() / 15));
+        const QList<Label*> words{s.lbl1, s.lbl2, s.lbl3, s.lbl4};
+        for (int i = 0; i < 4; ++i) {
+            const QString word = kSounds[i].chopped(4);
+            QCOMPARE(words[i]->caption(), i < arrived ? word.toUpper() : word);
+            QCOMPARE(words[i]->backColor(),
+                     i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
+        }
+        // Each word is heard once, and cuts off the one before it; "Start" silences the last.
+        QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
+        QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
+        QCOMPARE(!s.Timer1->isEnabled() && !s.Timer2->isEnabled(), start || secondTicks > 1);
+        QCOMPARE(s.isVisible() && !frmBack().isVisible(), !start);
+    }
+
+    void nameBoxKeepsNamesOnOneLine_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("26th character refused") << QString(26, 'x') << "" << QString(25, 'x');
+        QTest::newRow("long paste cut") << "" << QString(30, 'y') << QString(25, 'y');
+        QTest::newRow("line break") << "Ann"
+                                    << "a\r\nb"
+                                    << "Annab";
+        QTest::newRow("tab and escape") << ""
+                                        << "K\tE\x1bN"
+                                        << "KEN";
+        QTest::newRow("line separator") << ""
+                                        << "ゆき\u2028こ"
+                                        << "ゆきこ";
+    }
+    void nameBoxKeepsNamesOnOneLine() {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QTest::keyClicks(frmS().txtName, typed);
+        QGuiApplication::clipboard()->setText(pasted);
+        frmS().txtName->paste();
+        QTEST(frmS().txtName->text(), "name");
+    }
+
+    void focusStartsInTheNameBox() {
+        StartScreen& s = frmS();
+        QApplication::setActiveWindow(&s);
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCOMPARE(QApplication::focusWidget(), s.txtName);
+        QTest::keyClick(s.txtName, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s.txtName);
+        // Enter in the name box does not press "Start": no button is the default.
+        QTest::keyClick(s.txtName, Qt::Key_Return);
+        QVERIFY(s.isVisible());
+    }
+
+    void everyCaptionFitsItsControl() {
+        frmS().cmdStart_Click();
+        for (QWidget* window : QList<QWidget*>{&frmS(), &frmBack()})
+            for (const Label* label : window->findChildren<Label*>())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),
+                         qPrintable(label->caption()));
+    }
+};
+
+QTEST_MAIN(TestStartScreen)
+#include "test_start_screen.moc"

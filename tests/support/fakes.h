@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/app_context.h"
+#include "shell/platform.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <deque>
+
+namespace pictolex::test {
+
+// The machine as the tests have it: a clock they set, random values they script (then 0.5 for
+// ever), a screen of the size they give, and sound and message boxes that only take notes.
+struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes {
+    QDateTime now() const override { return time; }
+    void reseedFromTime() override { ++reseeds; }
+    float next() override {
+        const float value = values.empty() ? 0.5f : values.front();
+        if (!values.empty())
+            values.pop_front();
+        return value;
+    }
+    QSize size() const override { return screen; }
+    void show(QWidget*, Icon icon, const QString& title, const QString& text) override {
+        messages << QStringLiteral("%1|%2|%3").arg(int(icon)).arg(title, text);
+    }
+    // Notes every request as "<window>:<request>"; the start screen's device is made first.
+    std::unique_ptr<AudioDevice> create() override {
+        struct Device : AudioDevice {
+            FakeMachine& machine;
+            QString window;
+            Device(FakeMachine& m, QString w) : machine(m), window(std::move(w)) {}
+            bool open(const QString& path) override {
+                machine.sounds << window + ":open " + path;
+                return !machine.unplayable.contains(path);
+            }
+            void play() override { machine.sounds << window + ":play"; }
+            void close() override { machine.sounds << window + ":close"; }
+        };
+        return std::make_unique<Device>(*this, devices++ == 0 ? "frmS" : "frmBack");
+    }
+
+    QDateTime time{QDate(2024, 5, 1), QTime(9, 0, 0)};
+    std::deque<float> values;
+    int reseeds = 0;
+    QSize screen{1280, 1024};
+    QStringList messages;   // "<icon>|<title>|<text>"
+    QStringList sounds;     // every sound request
+    QStringList unplayable; // files that do not open, as a missing or damaged one would not
+    int devices = 0;
+};
+
+// The two windows on a fake machine. The program "ends" by counting quits.
+struct TestApp : FakeMachine {
+    int quits = 0;
+    AppContext context{Platform{*this, *this, *this, *this, *this, false}, [this] { ++quits; }};
+
+    // The requests that reached a window's sound control, without the files' folders.
+    QStringList requests(const QString& window) const {
+        QStringList mine = sounds.filter(QRegularExpression("^" + window + ":"));
+        return mine.replaceInStrings(QRegularExpression("^\\w+:|\\S*/"), QString());
+    }
+    // The files a window opened.
+    QStringList played(const QString& window) const {
+        return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
+    }
+};
+
+} // namespace pictolex::test
