@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Pictolex in Release and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drop on the board: the exchange, the recount and the repaint of the whole window, as
 // img_DragDrop and QWidget::repaint() do them, on the display the benchmark is given (or the
 // offscreen platform without one). Sound is left out here; bench_board_sound measures it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game with its board open and nothing happening: the processor time it uses over
 // 10 seconds (utime + stime from /proc/<pid>/stat, all its threads), and its resident memory
 // (VmRSS from /proc/<pid>/status) at the end. The board is reached as a player reaches it,

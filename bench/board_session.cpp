@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_session.h"
 
+#include "app/application.h"
 #include "board/game_board.h"
 #include "board/tile.h"
+#include "shell/label.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>
@@ -27,9 +31,9 @@ std::unique_ptr<AudioDevice> SilentAudio::create() {
 
 BoardSession::BoardSession(AudioFactory& audio)
     : context_(std::make_unique<AppContext>(
-          Platform{clock_, random_, screen_, audio, messages_, false}, [] {})) {
-    frmS().Show();
-    frmS().cmdStart_Click();
+          Platform{clock_, random_, screen_, audio, messages_, false}, gameWindows(), [] {})) {
+    frmS().show();
+    static_cast<StartScreen&>(frmS()).cmdStart_Click();
     // Until the window system has shown the board, painting it costs nothing.
     while (!board().windowHandle() || !board().windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -41,34 +45,20 @@ BoardSession::~BoardSession() {
 }
 
 GameBoard& BoardSession::board() {
-    return frmBack();
+    return static_cast<GameBoard&>(frmBack());
 }
 
 std::optional<std::pair<int, int>> BoardSession::nextMatch() {
-    const BoardModel& model = board().model();
+    // A matched word is cyan; a tile's tag names its picture.
     for (int cell = 1; cell <= kCells; ++cell) {
-        if (model.isMatched(cell))
+        const Label& word = *board().lbl[size_t(cell)];
+        if (word.backColor() == QColor(0, 255, 255))
             continue;
         for (int source = 1; source <= kCells; ++source)
-            if (model.tag(source) == BoardModel::word(cell))
+            if (board().img[size_t(source)]->tag() == word.caption())
                 return std::pair{cell, source};
     }
     return std::nullopt;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-void printFigure(const char* name, const std::vector<double>& values, int decimals,
-                 const char* unit, const char* target, const char* detail) {
-    const auto [least, most] = std::minmax_element(values.begin(), values.end());
-    std::printf("FIGURE\t%s\t%.*f\t%s\t%s\tmin %.*f, max %.*f, %zu runs%s\n", name, decimals,
-                median(values), unit, target, decimals, *least, decimals, *most, values.size(),
-                detail);
-    std::fflush(stdout);
 }
 
 } // namespace pictolex::bench

@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "figures.h"
 #include "shell/app_context.h"
 #include "shell/system_platform.h"
 
@@ -41,10 +44,5 @@ private:
     SystemMessageBoxes messages_;
     std::unique_ptr<AppContext> context_;
 };
-
-double median(std::vector<double> values);
-// One FIGURE line with the given number of decimals; see bench/README.md.
-void printFigure(const char* name, const std::vector<double>& values, int decimals,
-                 const char* unit, const char* target, const char* detail = "");
 
 } // namespace pictolex::bench

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a correct drop to its word's sound starting, with the real Qt audio output and the
 // sound files already decoded: the time from calling img_DragDrop until the QAudioSink that
 // the drop started is in ActiveState and reports its first processed audio

@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "See All Times" with 100,000 records already in the log: append one record, read the whole
 // log back, pick the best and fill the results list, shown on the offscreen platform.
 // The first click of a run of the game is measured in fresh processes (this program started
 // again with --once), since only the first one pays for touching new memory; the later
 // clicks of one process are measured too. Prints medians and the growth of resident memory
 // as FIGURE lines (name, median, unit, target, detail; tab-separated).
-#include "results/see_all_times.h"
+#include "figures.h"
 #include "results/best_record.h"
 #include "results/results_list.h"
+#include "results/results_log.h"
 #include "results/results_record.h"
 
 #include <QApplication>
@@ -24,11 +27,12 @@
 #include <vector>
 
 using namespace pictolex;
+using namespace pictolex::bench;
 
 namespace {
 
-constexpr int records = 100000;
-constexpr int runs = 7;
+constexpr int kRecords = 100000;
+constexpr int kRuns = 7;
 
 double residentMegabytes() {
     std::ifstream statm("/proc/self/statm");
@@ -50,19 +54,6 @@ bool writeLog(const QString& path, int count) {
     }
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-void printFigure(const char* name, const std::vector<double>& values, const char* unit,
-                 const char* target) {
-    const auto [least, most] = std::minmax_element(values.begin(), values.end());
-    std::printf("FIGURE\t%s\t%.1f\t%s\t%s\tmin %.1f, max %.1f, %zu runs\n", name, median(values),
-                unit, target, *least, *most, values.size());
 }
 
 struct Figures {
@@ -93,7 +84,7 @@ bool measure(const ResultsLog& log, int count, Figures& figures) {
         const qint64 t4 = clock.nsecsElapsed();
 
         if (!error.isEmpty() || !readError.isEmpty() || !bestIndex ||
-            list->count() != lines.size()) {
+            list->model()->rowCount() != lines.size()) {
             std::fprintf(stderr, "see_all_times: %s%s\n", qPrintable(error), qPrintable(readError));
             return false;
         }
@@ -139,26 +130,26 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("results.txt"));
-    if (!dir.isValid() || !writeLog(path, records)) {
+    if (!dir.isValid() || !writeLog(path, kRecords)) {
         std::fprintf(stderr, "see_all_times: cannot write the log in %s\n", qPrintable(dir.path()));
         return 1;
     }
     Figures first;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < kRuns; ++run) {
         if (!measureFirstClick(path, first)) {
             std::fprintf(stderr, "see_all_times: a first click failed\n");
             return 1;
         }
     }
     Figures later;
-    if (!measure(ResultsLog(path), runs, later))
+    if (!measure(ResultsLog(path), kRuns, later))
         return 1;
-    printFigure("see_all_times_100k_first_click", first.total, "ms", "<= 150");
-    printFigure("see_all_times_100k_first_click_append", first.append, "ms", "-");
-    printFigure("see_all_times_100k_first_click_read", first.read, "ms", "-");
-    printFigure("see_all_times_100k_first_click_best", first.best, "ms", "-");
-    printFigure("see_all_times_100k_first_click_fill", first.fill, "ms", "-");
-    printFigure("see_all_times_100k_first_click_memory", first.growth, "MB", "<= 40");
-    printFigure("see_all_times_100k_later_click", later.total, "ms", "<= 150");
+    printFigure("see_all_times_100k_first_click", first.total, 1, "ms", "<= 150");
+    printFigure("see_all_times_100k_first_click_append", first.append, 1, "ms", "-");
+    printFigure("see_all_times_100k_first_click_read", first.read, 1, "ms", "-");
+    printFigure("see_all_times_100k_first_click_best", first.best, 1, "ms", "-");
+    printFigure("see_all_times_100k_first_click_fill", first.fill, 1, "ms", "-");
+    printFigure("see_all_times_100k_first_click_memory", first.growth, 1, "MB", "<= 40");
+    printFigure("see_all_times_100k_later_click", later.total, 1, "ms", "<= 150");
     return 0;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the game: the time from starting its process to the first map of its window on
 // the X display named by DISPLAY, and its peak resident memory one second after that.
 //
@@ -6,7 +8,7 @@
 // One warm-up run comes first and is not counted. Per-run figures go to standard error; the
 // medians go to standard output as FIGURE lines (see bench/README.md).
 
-#include "startup_figures.h"
+#include "figures.h"
 #include "startup_game_process.h"
 #include "startup_map_watch.h"
 
@@ -24,6 +26,8 @@
 
 namespace pictolex {
 namespace {
+
+using bench::printFigure;
 
 struct Options {
     int runs = 10;
@@ -96,14 +100,9 @@ int run(const Options& options) {
         memory.push_back(sample.peakResidentMB);
         cpu.push_back(sample.cpuMillisecondsToMapped);
     }
-    std::cout << figureLine("from start to window mapped", spreadOf(times), options.runs, "ms",
-                            "<= 100")
-              << '\n'
-              << figureLine("CPU time from start to window mapped", spreadOf(cpu), options.runs,
-                            "ms", "-")
-              << '\n'
-              << figureLine("resident memory", spreadOf(memory), options.runs, "MB", "<= 50")
-              << std::endl;
+    printFigure("from start to window mapped", times, 1, "ms", "<= 100");
+    printFigure("CPU time from start to window mapped", cpu, 1, "ms", "-");
+    printFigure("resident memory", memory, 1, "MB", "<= 50");
     return 0;
 }
 

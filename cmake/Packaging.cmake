@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration, documentation and the Debian package.
 # The program (bin/) and its sounds (share/pictolex/) are installed where they are built.
 include(GNUInstallDirs)

@@ -1,4 +1,6 @@
-#include "shell/application.h"
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 
 #include <QApplication>
 

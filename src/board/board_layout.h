@@ -11,6 +11,7 @@ namespace pictolex {
 inline constexpr int kColumns = 6;
 inline constexpr int kRows = 6;
 inline constexpr int kCells = kColumns * kRows;
+inline constexpr int kSpare = 0;
 
 // Where a cell's picture tile stands in the window, in twips. Tile 13 sits a little lower.
 constexpr QRect tileRect(int cell) {

@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board_model.h"
 
+#include "results/results_record.h"
 #include "shell/platform.h"
 
 #include <cmath>
@@ -7,15 +10,15 @@
 namespace pictolex {
 
 BoardModel::BoardModel() {
-    tags_[0] = QString::fromLatin1(kSpareTag);
+    tags_[kSpare] = QString::fromLatin1(kSpareTag);
     for (int i = 1; i <= kCells; ++i)
         tags_[size_t(i)] = QString::fromLatin1(kInitialTags[size_t(i - 1)]);
 }
 
 void BoardModel::exchange(int a, int b) {
-    tags_[0] = tags_[size_t(b)];
+    tags_[kSpare] = tags_[size_t(b)];
     tags_[size_t(b)] = tags_[size_t(a)];
-    tags_[size_t(a)] = tags_[0];
+    tags_[size_t(a)] = tags_[kSpare];
 }
 
 void BoardModel::resetTiles() {
@@ -27,8 +30,8 @@ int BoardModel::shuffle(RandomSource& random) {
     for (int i = 1; i <= kCells; ++i) {
         for (;;) {
             ++draws;
-            // j lies in 1 to 35: cell 36 is never drawn as a partner.
-            const int j = int(std::floor(random.next() * 35.0f)) + 1;
+            // j lies in 1 to kCells - 1: the last cell is never drawn as a partner.
+            const int j = int(std::floor(random.next() * float(kCells - 1))) + 1;
             exchange(i, j);
             const bool partnerInPlace = inPlace(j);
             const bool cellInPlace = inPlace(i);
@@ -57,7 +60,21 @@ void BoardModel::recount() {
 }
 
 QString scoreText(int score) {
-    return QStringLiteral("Score =  %1 / 36").arg(score);
+    return QStringLiteral("Score =  %1 / %2").arg(score).arg(kCells);
+}
+
+QString scoreResetText() {
+    return QStringLiteral("Score = 0 / %1").arg(kCells);
+}
+
+bool GameClock::tick(const QDateTime& now, int score) {
+    if (score < kCells)
+        elapsedTime_ = startTime_.secsTo(now);
+    return score >= kCells;
+}
+
+QString GameClock::text() const {
+    return QStringLiteral("Time = ") + formatElapsed(elapsedTime_);
 }
 
 } // namespace pictolex

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "board/words.h"
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 
@@ -10,8 +13,8 @@ namespace pictolex {
 class RandomSource;
 
 // The board as the rules see it: which picture each tile holds (by its word), and which cells
-// are marked matched. Cell i (1 to 36) is tile i above word i; tile 0 is the spare tile that
-// holds contents while two tiles exchange them. The words never move; only contents do.
+// are marked matched. Cell i (1 to kCells) is tile i above word i; tile kSpare holds contents
+// while two tiles exchange them. The words never move; only contents do.
 class BoardModel {
 public:
     BoardModel();
@@ -27,7 +30,7 @@ public:
     // Every cell back to unmatched, every tile draggable.
     void resetTiles();
     // Deals the contents out afresh: for each cell in turn, exchange it with a partner drawn
-    // as floor(r * 35) + 1, drawing again while either touched cell got its own word. A
+    // as floor(r * (kCells - 1)) + 1, drawing again while either touched cell got its own word. A
     // rejected exchange stays on the board. Answers how many draws were made.
     int shuffle(RandomSource& random);
     // A drop of tile `source` on tile `target`: exchanges them when source's picture names
@@ -38,13 +41,32 @@ public:
     void resetScore() { score_ = 0; }
 
 private:
-    std::array<QString, kCells + 1> tags_;
+    std::array<QString, kCells + 1> tags_; // kSpare first
     std::array<bool, kCells + 1> matched_{};
     int score_ = 0;
 };
 
 // "Score =  5 / 36" after a recount: the count carries one leading blank, where a sign would be.
 QString scoreText(int score);
-inline const QString kScoreReset = QStringLiteral("Score = 0 / 36");
+// "Score = 0 / 36", as a round starts.
+QString scoreResetText();
+
+// The round's clock, read from the wall clock at each tick rather than counted in ticks, so
+// late or skipped ticks never slow it. It stops once every cell is matched.
+class GameClock {
+public:
+    void start(const QDateTime& now) { startTime_ = now; }
+    // One tick. Answers whether the round is complete.
+    bool tick(const QDateTime& now, int score);
+
+    qint64 elapsedSeconds() const { return elapsedTime_; }
+    QString text() const;
+
+private:
+    QDateTime startTime_;
+    qint64 elapsedTime_ = 0;
+};
+
+inline const QString kClockReset = QStringLiteral("Time = 0:00:00");
 
 } // namespace pictolex

@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/game_board.h"
 
 #include "board/board_layout.h"
 #include "board/tile.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
-#include "results/see_all_times.h"
 #include "shell/app_context.h"
 #include "shell/command_button.h"
 #include "shell/fonts.h"
@@ -12,21 +13,25 @@
 #include "shell/mm_control.h"
 #include "shell/units.h"
 #include "shell/window_timer.h"
-#include "start_screen/name_box.h"
-#include "start_screen/start_screen.h"
+
+#include <QLineEdit>
 
 namespace pictolex {
 
 namespace {
 
-Label* statusLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
-                   quint32 back, quint32 fore, Qt::Alignment alignment) {
-    return makeLabel(parent, QLatin1String(name), caption, font, bgr(fore), bgr(back), alignment);
+// A label of the board, its colours written &HBBGGRR; a back colour of kNone leaves it
+// transparent.
+constexpr quint32 kNone = 0xFFFFFFFF;
+Label* boardLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
+                  quint32 fore, quint32 back, Qt::Alignment alignment) {
+    return makeLabel(parent, name, caption, font, {bgr(fore), back == kNone ? QColor() : bgr(back)},
+                     alignment);
 }
 
 } // namespace
 
-GameBoard::GameBoard(AppContext& context) : Form(context) {
+GameBoard::GameBoard(AppContext& context) : GameBoardForm(context) {
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setBackColor(bgr(colors::kBlue));
@@ -46,31 +51,30 @@ GameBoard::GameBoard(AppContext& context) : Form(context) {
 
 void GameBoard::buildStatusLabels() {
     const QFont status = namedFont(fonts::kSansSerif, 18, true);
-    lblTitle = statusLabel(this, "lblTitle", QStringLiteral("Pictolex"),
-                           namedFont(fonts::kHandwriting, 36, true, true), colors::kBlue,
-                           colors::kCyan, Qt::AlignHCenter);
-    lblTitle->setTransparent(true);
-    place(lblTitle, layout::kTitle);
-    lblScore = statusLabel(this, "lblScore", QStringLiteral("Score = "), status, colors::kBlue,
-                           colors::kPink, Qt::AlignLeft);
+    const QFont best = namedFont(fonts::kSansSerif, 13.5, true);
+    lblTitle =
+        boardLabel(this, "lblTitle", "Pictolex", namedFont(fonts::kHandwriting, 36, true, true),
+                   colors::kCyan, kNone, Qt::AlignHCenter);
+    lblScore = boardLabel(this, "lblScore", "Score = ", status, colors::kPink, colors::kBlue,
+                          Qt::AlignLeft);
+    lblTime =
+        boardLabel(this, "lblTime", "Time = ", status, colors::kPink, colors::kBlue, Qt::AlignLeft);
+    lblGood = boardLabel(this, "lblGood", "Very Good! You Finished!", status, colors::kNavy,
+                         colors::kPink, Qt::AlignHCenter);
+    lblBestTitle = boardLabel(this, "lblBestTitle", "新記録＝", namedFont(fonts::kGothic, 18, true),
+                              colors::kDarkBlue, colors::kCyan, Qt::AlignHCenter);
+    lblBest =
+        boardLabel(this, "lblBest", "", best, colors::kDarkBlue, colors::kCyan, Qt::AlignLeft);
     lblScore->setAutoSize(true);
-    place(lblScore, layout::kScore);
-    lblTime = statusLabel(this, "lblTime", QStringLiteral("Time = "), status, colors::kBlue,
-                          colors::kPink, Qt::AlignLeft);
     lblTime->setAutoSize(true);
+    place(lblTitle, layout::kTitle);
+    place(lblScore, layout::kScore);
     place(lblTime, layout::kTime);
-    lblGood = statusLabel(this, "lblGood", QStringLiteral("Very Good! You Finished!"), status,
-                          colors::kPink, colors::kNavy, Qt::AlignHCenter);
     place(lblGood, layout::kGood);
-    lblGood->hide();
-    lblBestTitle = statusLabel(this, "lblBestTitle", QStringLiteral("新記録＝"),
-                               namedFont(fonts::kGothic, 18, true), colors::kCyan,
-                               colors::kDarkBlue, Qt::AlignHCenter);
     place(lblBestTitle, layout::kBestTitle);
-    lblBestTitle->hide();
-    lblBest = statusLabel(this, "lblBest", QString(), namedFont(fonts::kSansSerif, 13.5, true),
-                          colors::kCyan, colors::kDarkBlue, Qt::AlignLeft);
     place(lblBest, layout::kBest);
+    lblGood->hide();
+    lblBestTitle->hide();
     lblBest->hide();
 }
 
@@ -115,9 +119,8 @@ void GameBoard::buildCells() {
                 [this, tile](int source) { img_DragDrop(tile->index(), *img[size_t(source)]); });
         img[size_t(i)] = tile;
 
-        Label* word = statusLabel(this, "", BoardModel::word(i), wordFont, colors::kPink,
-                                  colors::kNavy, Qt::AlignHCenter);
-        word->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), BoardModel::word(i),
+                                 wordFont, colors::kNavy, colors::kPink, Qt::AlignHCenter);
         place(word, wordRect(i));
         connect(word, &Label::Click, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
@@ -125,14 +128,13 @@ void GameBoard::buildCells() {
 }
 
 void GameBoard::buildSpareCell() {
-    img[0] = new Tile(0, this);
-    img[0]->placeTwips(layout::kSpareTile);
-    img[0]->hide();
-    lbl[0] = statusLabel(this, "lbl(0)", QString(), namedFont(fonts::kGothic, 15.75, true),
-                         colors::kBlue, 0x000000, Qt::AlignHCenter);
-    lbl[0]->setTransparent(true);
-    place(lbl[0], layout::kSpareWord);
-    lbl[0]->hide();
+    img[kSpare] = new Tile(kSpare, this);
+    img[kSpare]->placeTwips(layout::kSpareTile);
+    img[kSpare]->hide();
+    lbl[kSpare] = boardLabel(this, "lbl(0)", "", namedFont(fonts::kGothic, 15.75, true), 0x000000,
+                             kNone, Qt::AlignHCenter);
+    place(lbl[kSpare], layout::kSpareWord);
+    lbl[kSpare]->hide();
     showTiles();
 }
 
@@ -148,7 +150,7 @@ QString GameBoard::soundOf(int cell) {
 }
 
 void GameBoard::showTiles() {
-    for (int i = 0; i <= kCells; ++i) {
+    for (int i = kSpare; i <= kCells; ++i) {
         const QString& tag = model_.tag(i);
         if (img[size_t(i)]->tag() != tag)
             img[size_t(i)]->setContents(tag, picture(tag));
@@ -177,7 +179,7 @@ void GameBoard::newRound() {
     context_.platform().random.reseedFromTime();
     model_.resetScore();
     lblTime->setCaption(kClockReset);
-    lblScore->setCaption(kScoreReset);
+    lblScore->setCaption(scoreResetText());
     clock_.start(context_.platform().clock.now());
     model_.resetTiles();
     model_.shuffle(context_.platform().random);
@@ -218,6 +220,11 @@ void GameBoard::Timer1_Timer() {
     playSound(*this, frmS().rootPath() + QStringLiteral("good.wav"));
 }
 
+WindowTimer& GameBoard::clockTimer() {
+    ensureLoaded();
+    return *Timer1;
+}
+
 void GameBoard::Command1_Click() {
     List1->clear();
     List1->hide();
@@ -238,10 +245,10 @@ void GameBoard::cmdSeeTimes_Click() {
     const QString title = QStringLiteral("Pictolex");
     if (model_.score() < kCells) {
         messages.show(this, MessageBoxes::Icon::Information, title,
-                      QStringLiteral("Please get a score of 36."));
+                      QStringLiteral("Please get a score of %1.").arg(kCells));
         return;
     }
-    NameBox& name = frmS().nameBox();
+    QLineEdit& name = frmS().nameBox();
     if (name.text().isEmpty())
         name.setText(QStringLiteral("NO NAME"));
 

@@ -1,8 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/board_layout.h"
 #include "board/board_model.h"
-#include "board/game_clock.h"
-#include "shell/form.h"
+#include "shell/windows.h"
 
 #include <QHash>
 #include <QImage>
@@ -14,13 +16,14 @@ class CommandButton;
 class Label;
 class ResultsList;
 class Tile;
-class WindowTimer;
 
 // The play window: the 6 by 6 board of pictures over words, the clock and the results.
-class GameBoard : public Form {
+class GameBoard : public GameBoardForm {
     Q_OBJECT
 public:
     explicit GameBoard(AppContext& context);
+
+    WindowTimer& clockTimer() override;
 
     void img_DragDrop(int index, Tile& source);
     void lbl_Click(int index);
@@ -28,22 +31,18 @@ public:
     void Command1_Click();
     void cmdSeeTimes_Click();
 
-    int score() const { return model_.score(); }
-    const BoardModel& model() const { return model_; }
-    const GameClock& clock() const { return clock_; }
-
-    Label* lblTitle;
-    Label* lblScore;
-    Label* lblTime;
-    Label* lblGood;
-    Label* lblBestTitle;
-    Label* lblBest;
-    CommandButton* cmdSeeTimes;
-    CommandButton* Command1;
-    ResultsList* List1;
-    WindowTimer* Timer1;
-    std::array<Tile*, 37> img{};
-    std::array<Label*, 37> lbl{};
+    Label* lblTitle;                      // the title, "Pictolex"
+    Label* lblScore;                      // "Score = ..."
+    Label* lblTime;                       // "Time = ..."
+    Label* lblGood;                       // "Very Good! You Finished!"
+    Label* lblBestTitle;                  // "新記録＝", over the best time
+    Label* lblBest;                       // the best record
+    CommandButton* cmdSeeTimes;           // "See All Times"
+    CommandButton* Command1;              // "Start Again"
+    ResultsList* List1;                   // every record, newest first
+    WindowTimer* Timer1;                  // the game clock's tick
+    std::array<Tile*, kCells + 1> img{};  // the picture tiles; 0 is the spare tile
+    std::array<Label*, kCells + 1> lbl{}; // the words; 0 is never shown
 
 protected:
     void Form_Load() override;

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tile.h"
 
-#include "board/words.h"
+#include "board/board_layout.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,7 +56,7 @@ std::optional<int> Tile::sourceOf(const QMimeData* data) {
 }
 
 void Tile::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || dragMode_ != 1 || index_ == 0) {
+    if (event->button() != Qt::LeftButton || dragMode_ != 1 || index_ == kSpare) {
         Picture::mousePressEvent(event);
         return;
     }
@@ -69,10 +71,7 @@ void Tile::mousePressEvent(QMouseEvent* event) {
 }
 
 void Tile::dragEnterEvent(QDragEnterEvent* event) {
-    if (sourceOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void Tile::dragMoveEvent(QDragMoveEvent* event) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/best_record.h"
 
 #include "results/results_record.h"

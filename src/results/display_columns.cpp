@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/display_columns.h"
 
 #include <algorithm>
@@ -13,7 +15,7 @@ struct Range {
 
 // The characters of East Asian width W or F (Unicode 14), with the unassigned code points
 // of the ideograph blocks, which are wide by default. Sorted and disjoint.
-constexpr Range wideRanges[] = {
+constexpr Range kWideRanges[] = {
     {0x1100, 0x115F},   {0x231A, 0x231B},   {0x2329, 0x232A},   {0x23E9, 0x23EC},
     {0x23F0, 0x23F0},   {0x23F3, 0x23F3},   {0x25FD, 0x25FE},   {0x2614, 0x2615},
     {0x2648, 0x2653},   {0x267F, 0x267F},   {0x2693, 0x2693},   {0x26A1, 0x26A1},
@@ -50,10 +52,10 @@ constexpr Range wideRanges[] = {
 } // namespace
 
 int characterColumns(char32_t ucs4) {
-    const auto* const end = std::end(wideRanges);
-    const auto* const it = std::upper_bound(std::begin(wideRanges), end, ucs4,
+    const auto* const end = std::end(kWideRanges);
+    const auto* const it = std::upper_bound(std::begin(kWideRanges), end, ucs4,
                                             [](char32_t c, const Range& r) { return c < r.first; });
-    if (it == std::begin(wideRanges))
+    if (it == std::begin(kWideRanges))
         return 1;
     return ucs4 <= std::prev(it)->last ? 2 : 1;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/file_lock.h"
 
 #include "results/log_file_io.h"
@@ -16,33 +18,33 @@ namespace {
 
 // The holder keeps the lock for one append: a few milliseconds. Trying again this often
 // catches the moment it lets go, even when the holder appends again straight away.
-constexpr std::chrono::microseconds retryInterval(200);
+constexpr std::chrono::microseconds kRetryInterval(200);
 
 } // namespace
 
-FileLock::FileLock(QString lockFilePath) : path(std::move(lockFilePath)) {}
+FileLock::FileLock(QString lockFilePath) : path_(std::move(lockFilePath)) {}
 
 FileLock::~FileLock() {
-    if (fd >= 0)
-        ::close(fd);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 QString FileLock::acquire(std::chrono::milliseconds timeout) {
-    if (fd < 0) {
-        const QByteArray name = QFile::encodeName(path);
-        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno == EACCES || errno == EROFS))
-            fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return fileErrorReason(errno, path);
+    if (fd_ < 0) {
+        const QByteArray name = QFile::encodeName(path_);
+        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd_ < 0 && (errno == EACCES || errno == EROFS))
+            fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0)
+            return fileErrorReason(errno, path_);
     }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return fileErrorReason(errno, path);
+            return fileErrorReason(errno, path_);
         if (std::chrono::steady_clock::now() >= deadline)
-            return QStringLiteral("another copy of Pictolex kept %1 locked").arg(path);
-        std::this_thread::sleep_for(retryInterval);
+            return QStringLiteral("another copy of Pictolex kept %1 locked").arg(path_);
+        std::this_thread::sleep_for(kRetryInterval);
     }
     return {};
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -22,8 +24,8 @@ public:
     QString acquire(std::chrono::milliseconds timeout);
 
 private:
-    QString path;
-    int fd = -1;
+    QString path_;
+    int fd_ = -1;
 };
 
 } // namespace pictolex

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/log_text.h"
 
 #include <utility>
@@ -6,9 +8,9 @@ namespace pictolex {
 
 namespace {
 
-constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
-constexpr auto decoderFlags =
+constexpr auto kDecoderFlags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 // Nothing when the bytes are not valid in the decoder's encoding.
@@ -27,34 +29,34 @@ void LogLineDecoder::feed(QByteArrayView bytes) {
     for (;;) {
         const qsizetype end = bytes.indexOf('\n', start);
         if (end < 0) {
-            pending.append(bytes.sliced(start));
+            pending_.append(bytes.sliced(start));
             return;
         }
-        if (pending.isEmpty()) {
+        if (pending_.isEmpty()) {
             takeLine(bytes.sliced(start, end - start));
         } else {
-            pending.append(bytes.sliced(start, end - start));
-            takeLine(pending);
-            pending.resize(0);
+            pending_.append(bytes.sliced(start, end - start));
+            takeLine(pending_);
+            pending_.resize(0);
         }
         start = end + 1;
     }
 }
 
 QStringList LogLineDecoder::finish() {
-    if (!pending.isEmpty())
-        takeLine(pending);
-    pending = QByteArray();
-    return std::exchange(lines, {});
+    if (!pending_.isEmpty())
+        takeLine(pending_);
+    pending_ = QByteArray();
+    return std::exchange(lines_, {});
 }
 
 void LogLineDecoder::takeLine(QByteArrayView line) {
     if (line.endsWith('\r'))
         line.chop(1);
-    if (atStart && line.startsWith(utf8Bom))
-        line = line.sliced(utf8Bom.size());
-    atStart = false;
-    lines.append(decodeLine(line));
+    if (atStart_ && line.startsWith(kUtf8Bom))
+        line = line.sliced(kUtf8Bom.size());
+    atStart_ = false;
+    lines_.append(decodeLine(line));
 }
 
 QString LogLineDecoder::decodeLine(QByteArrayView line) {
@@ -66,37 +68,26 @@ QString LogLineDecoder::decodeLine(QByteArrayView line) {
 // Decodes straight into the line's own string: UTF-8 never takes more UTF-16 units than
 // bytes, and no copy of the whole log is made.
 std::optional<QString> LogLineDecoder::tryUtf8(QByteArrayView line) {
-    utf8.resetState();
+    utf8_.resetState();
     QString text(line.size(), Qt::Uninitialized);
-    const QChar* const end = utf8.appendToBuffer(text.data(), line);
-    if (utf8.hasError())
+    const QChar* const end = utf8_.appendToBuffer(text.data(), line);
+    if (utf8_.hasError())
         return std::nullopt;
     text.truncate(end - text.constData());
     return text;
 }
 
 QString LogLineDecoder::decodeNonUtf8Line(QByteArrayView line) {
-    if (!shiftJis)
-        shiftJis.emplace("Shift_JIS", decoderFlags);
-    if (shiftJis->isValid()) {
-        if (auto text = tryDecode(*shiftJis, line))
+    if (!shiftJis_)
+        shiftJis_.emplace("Shift_JIS", kDecoderFlags);
+    if (shiftJis_->isValid()) {
+        if (auto text = tryDecode(*shiftJis_, line))
             return *std::move(text);
     }
-    if (!windows1252)
-        windows1252.emplace("windows-1252", decoderFlags);
-    windows1252->resetState();
-    return windows1252->decode(line);
-}
-
-QStringList decodeLogLines(QByteArrayView bytes) {
-    LogLineDecoder decoder;
-    decoder.feed(bytes);
-    return decoder.finish();
-}
-
-QString decodeLogLine(QByteArrayView line) {
-    LogLineDecoder decoder;
-    return decoder.decodeLine(line);
+    if (!windows1252_)
+        windows1252_.emplace("windows-1252", kDecoderFlags);
+    windows1252_->resetState();
+    return windows1252_->decode(line);
 }
 
 } // namespace pictolex

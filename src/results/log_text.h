@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -22,27 +24,20 @@ public:
     // The lines, once every byte has been fed.
     QStringList finish();
 
-    QString decodeLine(QByteArrayView line);
-
 private:
+    QString decodeLine(QByteArrayView line);
     void takeLine(QByteArrayView line);
     std::optional<QString> tryUtf8(QByteArrayView line);
     QString decodeNonUtf8Line(QByteArrayView line);
 
-    QStringList lines;
-    QByteArray pending; // the start of a line whose end has not come yet
-    bool atStart = true;
-    QStringDecoder utf8{QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                    QStringConverter::Flag::ConvertInitialBom};
+    QStringList lines_;
+    QByteArray pending_; // the start of a line whose end has not come yet
+    bool atStart_ = true;
+    QStringDecoder utf8_{QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom};
     // Made only when a line is not UTF-8.
-    std::optional<QStringDecoder> shiftJis;
-    std::optional<QStringDecoder> windows1252;
+    std::optional<QStringDecoder> shiftJis_;
+    std::optional<QStringDecoder> windows1252_;
 };
-
-// The lines of a whole log held in memory.
-QStringList decodeLogLines(QByteArrayView bytes);
-
-// One line's bytes, without its line end, as text.
-QString decodeLogLine(QByteArrayView line);
 
 } // namespace pictolex

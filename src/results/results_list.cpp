@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/results_list.h"
 
 #include <QStringListModel>
@@ -6,29 +8,21 @@
 
 namespace pictolex {
 
-ResultsList::ResultsList(QWidget* parent) : QListView(parent), lines(new QStringListModel(this)) {
+ResultsList::ResultsList(QWidget* parent) : QListView(parent), lines_(new QStringListModel(this)) {
     setObjectName(QStringLiteral("List1"));
-    setModel(lines);
+    setModel(lines_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 void ResultsList::clear() {
-    lines->setStringList({});
+    lines_->setStringList({});
 }
 
 void ResultsList::showNewestFirst(const QStringList& linesOldestFirst) {
     QStringList newestFirst(linesOldestFirst.crbegin(), linesOldestFirst.crend());
-    lines->setStringList(std::move(newestFirst));
-}
-
-int ResultsList::count() const {
-    return lines->rowCount();
-}
-
-QString ResultsList::item(int row) const {
-    return lines->index(row).data().toString();
+    lines_->setStringList(std::move(newestFirst));
 }
 
 } // namespace pictolex

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QListView>
@@ -18,12 +20,9 @@ public:
     void clear();
     // Shows the lines in the opposite order: the last (newest) line at the top.
     void showNewestFirst(const QStringList& linesOldestFirst);
-    int count() const;
-    // The text of the given row, counted from the top; empty outside the list.
-    QString item(int row) const;
 
 private:
-    QStringListModel* lines; // owned as a child
+    QStringListModel* lines_; // owned as a child
 };
 
 } // namespace pictolex

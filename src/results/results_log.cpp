@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/results_log.h"
 
+#include "results/best_record.h"
 #include "results/file_lock.h"
 #include "results/log_file_io.h"
+#include "results/results_record.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,8 +16,8 @@ namespace {
 
 // An append holds the lock for a few milliseconds; waiting longer means a copy of the game
 // is stuck while holding it.
-constexpr std::chrono::milliseconds appendLockWait(5000);
-constexpr std::chrono::milliseconds readLockWait(2000);
+constexpr std::chrono::milliseconds kAppendLockWait(5000);
+constexpr std::chrono::milliseconds kReadLockWait(2000);
 
 QString lockPath(const QString& logPath) {
     return logPath + QStringLiteral(".lock");
@@ -29,7 +33,7 @@ QString notRead(const QString& reason) {
 
 } // namespace
 
-ResultsLog::ResultsLog(QString filePath) : path(std::move(filePath)) {}
+ResultsLog::ResultsLog(QString filePath) : path_(std::move(filePath)) {}
 
 QString ResultsLog::defaultPath() {
     // The application's own data folder, ~/.local/share/pictolex, whatever name the running
@@ -41,34 +45,46 @@ QString ResultsLog::defaultPath() {
 }
 
 QString ResultsLog::append(const QString& line) const {
-    if (path.isEmpty())
+    if (path_.isEmpty())
         return notSaved(QStringLiteral("there is no data folder"));
     if (line.contains(u'\n') || line.contains(u'\r'))
         return notSaved(QStringLiteral("the record holds a line break"));
-    if (const QString reason = makeFolder(QFileInfo(path).absolutePath()); !reason.isEmpty())
+    if (const QString reason = makeFolder(QFileInfo(path_).absolutePath()); !reason.isEmpty())
         return notSaved(reason);
-    FileLock lock(lockPath(path));
-    if (const QString reason = lock.acquire(appendLockWait); !reason.isEmpty())
+    FileLock lock(lockPath(path_));
+    if (const QString reason = lock.acquire(kAppendLockWait); !reason.isEmpty())
         return notSaved(reason);
-    const QString reason = appendLineToFile(path, line.toUtf8());
+    const QString reason = appendLineToFile(path_, line.toUtf8());
     return reason.isEmpty() ? QString() : notSaved(reason);
 }
 
 QStringList ResultsLog::read(QString* error) const {
     if (error)
         error->clear();
-    if (path.isEmpty())
+    if (path_.isEmpty())
         return {};
     // The lock keeps a record being appended from showing half written. Reading goes on
     // without it when it cannot be had (a read-only folder cannot hold a lock file).
-    FileLock lock(lockPath(path));
-    if (QFileInfo::exists(path))
-        lock.acquire(readLockWait);
+    FileLock lock(lockPath(path_));
+    if (QFileInfo::exists(path_))
+        lock.acquire(kReadLockWait);
     QString reason;
-    const auto lines = readLinesFromFile(path, &reason);
+    const auto lines = readLinesFromFile(path_, &reason);
     if (!reason.isEmpty() && error)
         *error = notRead(reason);
     return lines;
+}
+
+ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapsedSeconds,
+                       const QDateTime& now) {
+    ResultsView view;
+    view.error = log.append(formatRecord(name, elapsedSeconds, now));
+    if (!view.error.isEmpty())
+        return view;
+    view.saved = true;
+    view.lines = log.read(&view.error);
+    view.best = chooseBest(view.lines);
+    return view;
 }
 
 } // namespace pictolex

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace pictolex {
 
@@ -16,7 +21,7 @@ public:
     // $XDG_DATA_HOME/pictolex/results.txt on Linux. Empty when there is no such folder.
     static QString defaultPath();
 
-    const QString& filePath() const { return path; }
+    const QString& filePath() const { return path_; }
 
     // Appends the line and a CR LF as one write, then syncs the file to the disk. The folder
     // is created when it is missing. When the file does not end with a line end, the line
@@ -29,7 +34,22 @@ public:
     QStringList read(QString* error = nullptr) const;
 
 private:
-    QString path;
+    QString path_;
 };
+
+// What "See All Times" shows after logging a finished round.
+struct ResultsView {
+    QStringList lines;             // every line of the log, oldest first
+    std::optional<qsizetype> best; // index into lines of the best record, if any
+    bool saved = false;            // the round's record is in the log
+    QString error;                 // empty, or a sentence for the player
+};
+
+// Appends the round's record, then reads the whole log back and picks the best record.
+// When the record cannot be saved, nothing is read: the view holds only the error, so that
+// the board can stay as it was and the player can try again. When it is saved but the log
+// cannot be read back, saved is true, there are no lines, and the error tells why.
+ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapsedSeconds,
+                       const QDateTime& now);
 
 } // namespace pictolex

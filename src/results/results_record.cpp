@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/results_record.h"
 
 #include <QLatin1StringView>
@@ -6,10 +8,10 @@ namespace pictolex {
 
 namespace {
 
-constexpr QLatin1StringView timeLabel("Time = ");
+constexpr QLatin1StringView kTimeLabel("Time = ");
 
 // More hour digits than this cannot come from a real round and would overflow.
-constexpr int maxHourDigits = 12;
+constexpr int kMaxHourDigits = 12;
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -31,12 +33,12 @@ std::optional<int> readSixtieth(QStringView text, qsizetype at) {
 
 // Reads "Time = H:mm:ss" at text[at], followed by spaces and a date item.
 std::optional<qint64> readTimeItem(QStringView text, qsizetype at) {
-    if (!text.sliced(at).startsWith(timeLabel))
+    if (!text.sliced(at).startsWith(kTimeLabel))
         return std::nullopt;
-    qsizetype pos = at + timeLabel.size();
+    qsizetype pos = at + kTimeLabel.size();
     qint64 hours = 0;
     const qsizetype hoursStart = pos;
-    while (pos < text.size() && isAsciiDigit(text[pos]) && pos - hoursStart < maxHourDigits)
+    while (pos < text.size() && isAsciiDigit(text[pos]) && pos - hoursStart < kMaxHourDigits)
         hours = hours * 10 + digitValue(text[pos++]);
     if (pos == hoursStart || pos >= text.size() || text[pos] != u':')
         return std::nullopt;
@@ -82,12 +84,12 @@ QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime
     QString line = name;
     line.replace(u'\r', u' ').replace(u'\n', u' ');
     int used = displayColumns(line);
-    padToColumn(line, used, timeColumn, false);
-    const QString timeItem = timeLabel + formatElapsed(elapsedSeconds);
+    padToColumn(line, used, kTimeColumn, false);
+    const QString timeItem = kTimeLabel + formatElapsed(elapsedSeconds);
     line += timeItem;
     used += displayColumns(timeItem);
     // The date is always set apart from the time, even by a time of 15-digit hours.
-    padToColumn(line, used, dateColumn, true);
+    padToColumn(line, used, kDateColumn, true);
     line += loggedAt.toString(QStringLiteral("yyyy/MM/dd H:mm:ss"));
     return line;
 }
@@ -99,7 +101,7 @@ QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime
 std::optional<qint64> parseRecordTime(QStringView line) {
     qsizetype from = line.size();
     while (from > 0) {
-        const qsizetype at = line.lastIndexOf(timeLabel, from - 1);
+        const qsizetype at = line.lastIndexOf(kTimeLabel, from - 1);
         if (at < 0)
             break;
         if (const auto time = readTimeItem(line, at))

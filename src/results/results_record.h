@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "results/display_columns.h"
@@ -11,8 +13,8 @@
 namespace pictolex {
 
 // Columns of a results record, counted from 1.
-inline constexpr int timeColumn = 42;
-inline constexpr int dateColumn = 70;
+inline constexpr int kTimeColumn = 42;
+inline constexpr int kDateColumn = 70;
 
 // A time taken as H:mm:ss: the total hours without a leading zero (so a round of a day and
 // an hour reads "25:00:00"), then two-digit minutes and seconds. Negative values read as 0.

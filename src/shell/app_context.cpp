@@ -1,9 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_context.h"
 
-#include "board/game_board.h"
-#include "start_screen/start_screen.h"
-
-#include <QtGlobal>
+#include "shell/windows.h"
 
 namespace pictolex {
 
@@ -11,8 +10,9 @@ namespace {
 AppContext* g_current = nullptr;
 }
 
-AppContext::AppContext(Platform platform, std::function<void()> onAllUnloaded)
-    : platform_(platform), onAllUnloaded_(std::move(onAllUnloaded)), previous_(g_current) {
+AppContext::AppContext(Platform platform, WindowMakers makers, std::function<void()> onAllUnloaded)
+    : platform_(platform), makers_(std::move(makers)), onAllUnloaded_(std::move(onAllUnloaded)) {
+    Q_ASSERT(!g_current);
     g_current = this;
 }
 
@@ -20,8 +20,7 @@ AppContext::~AppContext() {
     // The board goes first: it is the one that refers to the start screen.
     gameBoard_.reset();
     startScreen_.reset();
-    if (g_current == this)
-        g_current = previous_;
+    g_current = nullptr;
 }
 
 AppContext& AppContext::current() {
@@ -29,15 +28,15 @@ AppContext& AppContext::current() {
     return *g_current;
 }
 
-StartScreen& AppContext::startScreen() {
+StartScreenForm& AppContext::startScreen() {
     if (!startScreen_)
-        startScreen_ = std::make_unique<StartScreen>(*this);
+        startScreen_ = makers_.startScreen(*this);
     return *startScreen_;
 }
 
-GameBoard& AppContext::gameBoard() {
+GameBoardForm& AppContext::gameBoard() {
     if (!gameBoard_)
-        gameBoard_ = std::make_unique<GameBoard>(*this);
+        gameBoard_ = makers_.gameBoard(*this);
     return *gameBoard_;
 }
 
@@ -51,10 +50,10 @@ void AppContext::formUnloaded() {
         onAllUnloaded_();
 }
 
-StartScreen& frmS() {
+StartScreenForm& frmS() {
     return AppContext::current().startScreen();
 }
-GameBoard& frmBack() {
+GameBoardForm& frmBack() {
     return AppContext::current().gameBoard();
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "shell/platform.h"
@@ -7,15 +9,22 @@
 
 namespace pictolex {
 
-class Form;
-class StartScreen;
-class GameBoard;
+class GameBoardForm;
+class StartScreenForm;
+
+class AppContext;
+
+// How the two windows are made: the application above the shell knows them.
+struct WindowMakers {
+    std::function<std::unique_ptr<StartScreenForm>(AppContext&)> startScreen;
+    std::function<std::unique_ptr<GameBoardForm>(AppContext&)> gameBoard;
+};
 
 // Holds the machine's services and the single instance of each window. The program ends
 // when no window is loaded any more.
 class AppContext {
 public:
-    AppContext(Platform platform, std::function<void()> onAllUnloaded);
+    AppContext(Platform platform, WindowMakers makers, std::function<void()> onAllUnloaded);
     ~AppContext();
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
@@ -24,24 +33,19 @@ public:
 
     const Platform& platform() const { return platform_; }
 
-    StartScreen& startScreen();
-    GameBoard& gameBoard();
+    StartScreenForm& startScreen();
+    GameBoardForm& gameBoard();
 
     void formLoaded();
     void formUnloaded();
-    int loadedForms() const { return loadedForms_; }
 
 private:
     Platform platform_;
+    WindowMakers makers_;
     std::function<void()> onAllUnloaded_;
-    std::unique_ptr<StartScreen> startScreen_;
-    std::unique_ptr<GameBoard> gameBoard_;
+    std::unique_ptr<StartScreenForm> startScreen_;
+    std::unique_ptr<GameBoardForm> gameBoard_;
     int loadedForms_ = 0;
-    AppContext* previous_;
 };
-
-// The global accessors: each creates its window on first use, without loading it.
-StartScreen& frmS();
-GameBoard& frmBack();
 
 } // namespace pictolex

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_button.h"
 
 #include <QKeyEvent>
@@ -5,6 +7,9 @@
 
 namespace pictolex {
 
+namespace {
+
+// Breaks text at blanks into lines no wider than width, as far as the words allow.
 QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
     QStringList lines;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -17,6 +22,8 @@ QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
     return lines.join(QLatin1Char('\n'));
 }
 
+} // namespace
+
 CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent), caption_(caption) {
     setAutoDefault(false);
@@ -26,10 +33,6 @@ CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, Qt::black);
     setPalette(p);
-}
-
-QColor CommandButton::faceColor() const {
-    return palette().color(QPalette::Button);
 }
 
 void CommandButton::resizeEvent(QResizeEvent* event) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPushButton>
@@ -10,9 +12,6 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(const QString& caption, const QColor& face, QWidget* parent);
-    QColor faceColor() const;
-    // The caption as given; the face shows it broken into lines that fit the button.
-    QString caption() const { return caption_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,8 +23,5 @@ private:
 
     QString caption_;
 };
-
-// Breaks text at blanks into lines no wider than width, as far as the words allow.
-QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width);
 
 } // namespace pictolex

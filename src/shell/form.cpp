@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form.h"
 
 #include "shell/app_context.h"
@@ -36,15 +38,11 @@ void Form::ensureLoaded() {
     armTimers(true);
 }
 
-void Form::Show() {
-    ensureLoaded();
-    if (loaded_)
-        QWidget::show();
-}
-
-void Form::Hide() {
-    ensureLoaded();
-    QWidget::hide();
+void Form::setVisible(bool visible) {
+    if (visible)
+        ensureLoaded();
+    if (loaded_ || !visible)
+        QWidget::setVisible(visible);
 }
 
 void Form::Unload() {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -6,23 +8,21 @@ namespace pictolex {
 
 class AppContext;
 class MMControl;
-class WindowTimer;
 
 // A window with a load and an unload step. Form_Load runs exactly once, on the first show or
 // the first access to the window's state; Unload runs Form_Unload nested and never cancels.
+// A window that was unloaded is never shown again.
 class Form : public QWidget {
     Q_OBJECT
 public:
-    void Show();
-    void Hide();
     void Unload();
-
     bool isLoaded() const { return loaded_; }
-
     void setBackColor(const QColor& color);
-
     // The window's invisible sound control.
     MMControl& mmControl();
+
+    // Showing the window loads it first.
+    void setVisible(bool visible) override;
 
 protected:
     explicit Form(AppContext& context);
@@ -36,7 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     AppContext& context_;
-    MMControl* MMControl1;
+    MMControl* MMControl1; // plays the window's sounds
 
 private:
     void armTimers(bool armed);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/label.h"
 
 #include <QMouseEvent>
@@ -27,20 +29,6 @@ void Label::setBackColor(const QColor& color) {
     setPalette(p);
 }
 
-QColor Label::foreColor() const {
-    return palette().color(QPalette::WindowText);
-}
-
-void Label::setForeColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-}
-
-void Label::setTransparent(bool transparent) {
-    setAutoFillBackground(!transparent);
-}
-
 void Label::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
@@ -56,15 +44,17 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
-                 const QColor& fore, const QColor& back, Qt::Alignment alignment) {
+                 LabelColors colors, Qt::Alignment alignment) {
     auto* label = new Label(parent);
     label->setObjectName(name);
     label->setCaption(caption);
     label->setFont(font);
-    label->setForeColor(fore);
-    if (back.isValid())
-        label->setBackColor(back);
-    label->setTransparent(!back.isValid());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colors.fore);
+    label->setPalette(palette);
+    if (colors.back.isValid())
+        label->setBackColor(colors.back);
+    label->setAutoFillBackground(colors.back.isValid());
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>
@@ -17,12 +19,7 @@ public:
 
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& color);
-    QColor foreColor() const;
-    void setForeColor(const QColor& color);
-    bool isTransparent() const { return !autoFillBackground(); }
-    void setTransparent(bool transparent);
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
-    bool autoSize() const { return autoSize_; }
 
 Q_SIGNALS:
     void Change();
@@ -38,9 +35,15 @@ private:
     bool pressed_ = false;
 };
 
+// A label's text colour, and its background: none, when invalid, leaves it transparent.
+struct LabelColors {
+    QColor fore;
+    QColor back;
+};
+
 // A label as the windows lay them out: named, captioned, in its font and colours, aligned and
-// centred upright. An invalid back colour leaves the background transparent.
+// centred upright.
 Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
-                 const QColor& fore, const QColor& back, Qt::Alignment alignment);
+                 LabelColors colors, Qt::Alignment alignment);
 
 } // namespace pictolex

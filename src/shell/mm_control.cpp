@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/mm_control.h"
 
 #include "shell/form.h"
@@ -31,9 +33,6 @@ void playSound(Form& window, const QString& path) {
     MMControl& control = window.mmControl();
     control.setCommand(QStringLiteral("Close"));
     control.setFileName(path);
-    control.setNotify(false);
-    control.setWait(true);
-    control.setShareable(false);
     control.setDeviceType(QStringLiteral("Waveaudio"));
     control.setCommand(QStringLiteral("Open"));
     control.setCommand(QStringLiteral("Play"));

@@ -1,6 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_screen/start_screen.h"
 
-#include "board/game_board.h"
 #include "shell/app_context.h"
 #include "shell/command_button.h"
 #include "shell/fonts.h"
@@ -25,7 +26,7 @@ constexpr QSize kClientSize{511, 355};
 Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
     Label* label =
         makeLabel(parent, QLatin1String(name), caption, namedFont(fonts::kSansSerif, 9.75, true),
-                  bgr(colors::kNavy), bgr(colors::kPink), Qt::AlignHCenter);
+                  {bgr(colors::kNavy), bgr(colors::kPink)}, Qt::AlignHCenter);
     place(label, left, 2310, 1395, 255);
     return label;
 }
@@ -40,7 +41,7 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& icon, int
 
 Label* transparentLabel(QWidget* parent, const char* name, const QString& caption,
                         const QFont& font, Qt::Alignment alignment) {
-    return makeLabel(parent, QLatin1String(name), caption, font, bgr(colors::kPink), QColor(),
+    return makeLabel(parent, QLatin1String(name), caption, font, {bgr(colors::kPink), QColor()},
                      alignment);
 }
 
@@ -50,7 +51,7 @@ QString soundFolderFor(const QString& executableDir) {
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/pictolex")) + QLatin1Char('/');
 }
 
-StartScreen::StartScreen(AppContext& context) : Form(context) {
+StartScreen::StartScreen(AppContext& context) : StartScreenForm(context) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -118,7 +119,7 @@ QString StartScreen::rootPath() {
     return rootPath_;
 }
 
-NameBox& StartScreen::nameBox() {
+QLineEdit& StartScreen::nameBox() {
     ensureLoaded();
     return *txtName;
 }
@@ -133,11 +134,11 @@ void StartScreen::Form_Load() {
 
 void StartScreen::cmdStart_Click() {
     stopSound(*this);
-    Hide();
+    hide();
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    frmBack().Show();
-    frmBack().Timer1->setEnabled(true);
+    frmBack().show();
+    frmBack().clockTimer().setEnabled(true);
 }
 
 void StartScreen::Form_Unload() {

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/form.h"
+#include "shell/windows.h"
 
 namespace pictolex {
 
@@ -11,15 +13,13 @@ class Picture;
 class WindowTimer;
 
 // The first window: the title, the demonstration, the name box and "Start".
-class StartScreen : public Form {
+class StartScreen : public StartScreenForm {
     Q_OBJECT
 public:
     explicit StartScreen(AppContext& context);
 
-    // The folder of the installed sounds, with a trailing '/'.
-    QString rootPath();
-    // The player's name box.
-    NameBox& nameBox();
+    QString rootPath() override;
+    QLineEdit& nameBox() override;
 
     void cmdStart_Click();
     void Timer1_Timer();
@@ -28,23 +28,21 @@ public:
     void lbl2_Change();
     void lbl3_Change();
 
-    int timer2Ticks() const { return timer2Ticks_; }
-
-    Label* Label3;
-    Picture* Image1;
-    Picture* Image2;
-    Picture* Image3;
-    Picture* Image4;
-    Label* lbl1;
-    Label* lbl2;
-    Label* lbl3;
-    Label* lbl4;
-    Label* Label4;
-    NameBox* txtName;
-    CommandButton* cmdStart;
-    Label* Label2;
-    WindowTimer* Timer1;
-    WindowTimer* Timer2;
+    Label* Label3;           // the title
+    Picture* Image1;         // the snowflake
+    Picture* Image2;         // the flag
+    Picture* Image3;         // the banana
+    Picture* Image4;         // the mailbox
+    Label* lbl1;             // "flag"
+    Label* lbl2;             // "banana"
+    Label* lbl3;             // "mailbox"
+    Label* lbl4;             // "snowflake"
+    Label* Label4;           // "Name"
+    NameBox* txtName;        // the player's name
+    CommandButton* cmdStart; // "Start"
+    Label* Label2;           // the credit line
+    WindowTimer* Timer1;     // a step of the demonstration
+    WindowTimer* Timer2;     // the last two words of the demonstration
 
 protected:
     void Form_Load() override;
@@ -59,7 +57,7 @@ private:
     int timer2Ticks_ = 0;
 };
 
-// The sounds folder for a program in <prefix>/bin: <prefix>/share/pictolex/.
+// The sounds folder for a program in <prefix>/<folder>: <prefix>/share/pictolex/.
 QString soundFolderFor(const QString& executableDir);
 
 } // namespace pictolex

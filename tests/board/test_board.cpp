@@ -61,11 +61,11 @@ class TestBoard : public QObject {
     std::unique_ptr<QTemporaryDir> data_;
     std::unique_ptr<TestApp> app_;
 
-    GameBoard& board() { return frmBack(); }
+    GameBoard& board() { return gameBoard(); }
     void startGame(const Draws& draws) {
         app_->values = draws;
-        frmS().Show();
-        frmS().cmdStart_Click();
+        frmS().show();
+        startScreen().cmdStart_Click();
         app_->sounds.clear();
     }
     bool drop(int source, int target) {
@@ -80,6 +80,13 @@ class TestBoard : public QObject {
                     board().img[size_t(source)]->tag() == board().lbl[size_t(cell)]->caption())
                     drop(source, cell);
         board().Timer1_Timer();
+    }
+    // The rows of the results list, from the top.
+    QStringList listed() {
+        QStringList rows;
+        for (int row = 0; row < board().List1->model()->rowCount(); ++row)
+            rows << board().List1->model()->index(row, 0).data().toString();
+        return rows;
     }
     // The names of the status controls that show.
     QStringList shown() {
@@ -256,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(board().lblScore->caption(), QStringLiteral("Score = 0 / 36"));
         QCOMPARE(board().lblTime->caption(), QStringLiteral("Time = 0:00:00"));
         QCOMPARE(shown(), (QStringList{"lblTitle", "lblScore", "lblTime"}));
-        QVERIFY(board().List1->count() == 0 && board().Timer1->isEnabled());
+        QVERIFY(listed().isEmpty() && board().Timer1->isEnabled());
         for (int i = 1; i <= kCells; ++i)
             QVERIFY(board().lbl[size_t(i)]->backColor() == kPink &&
                     board().img[size_t(i)]->dragMode());
@@ -278,7 +285,7 @@ private Q_SLOTS:
         startGame(deal());
         board().cmdSeeTimes_Click();
         QCOMPARE(app_->messages, QStringList{"0|Pictolex|Please get a score of 36."});
-        QVERIFY(frmS().txtName->text().isEmpty() && log.size() == older.size());
+        QVERIFY(startScreen().txtName->text().isEmpty() && log.size() == older.size());
 
         app_->time = app_->time.addSecs(83);
         board().Timer1_Timer();
@@ -286,12 +293,12 @@ private Q_SLOTS:
         board().cmdSeeTimes_Click();
         board().cmdSeeTimes_Click();
         QCOMPARE(app_->messages.size(), 1);
-        QCOMPARE(frmS().txtName->text(), QStringLiteral("NO NAME"));
+        QCOMPARE(startScreen().txtName->text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
-        QCOMPARE(board().List1->count(), 2);
-        QCOMPARE(board().List1->item(0), mine);
-        QCOMPARE(board().lblBest->caption(), board().List1->item(1));
+        QCOMPARE(listed().size(), 2);
+        QCOMPARE(listed()[0], mine);
+        QCOMPARE(board().lblBest->caption(), listed()[1]);
         QCOMPARE(board().lblBest->caption() + "\r\n", QString::fromLatin1(older));
         QCOMPARE(shown(), (QStringList{"List1", "lblBest", "lblBestTitle"}));
         QCOMPARE(QFile(log.fileName()).size(), older.size() + mine.size() + 2);

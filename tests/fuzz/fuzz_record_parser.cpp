@@ -36,9 +36,9 @@ void checkLine(const QString& line, qint64 roundTripSeconds) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QStringList lines = decodeLogLines(bytes);
-    for (const QString& line : lines)
+    LogLineDecoder decoder;
+    decoder.feed(bytes);
+    for (const QString& line : decoder.finish())
         checkLine(line, qint64(size) * 37);
-    check(!decodeLogLine(bytes).isNull() || size == 0);
     return 0;
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs or removes the pictolex package with apt.
 #   apt_package.sh install <folder>   installs the one pictolex_*.deb in <folder>, in place of
 #                                     any pictolex already installed, whatever its version

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game alone, in Release, in its own folder and packs it with CPack:
 # OUT_DIR/pictolex_<version>_<arch>.deb, and the package's files unpacked in OUT_DIR/contents.
 #   cmake -DSOURCE_DIR=... -DGAME_DIR=... -DOUT_DIR=... -DGENERATOR=... -DCPACK=... -P build_deb.cmake

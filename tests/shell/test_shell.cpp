@@ -52,12 +52,12 @@ private Q_SLOTS:
         QFETCH(bool, started);
         QFETCH(bool, closeBoard);
         TestApp app;
-        frmS().Show();
+        frmS().show();
         if (started)
-            frmS().cmdStart_Click();
+            startScreen().cmdStart_Click();
         app.sounds.clear();
         QVERIFY(closeBoard ? frmBack().close() : frmS().close());
-        QVERIFY(!frmS().isLoaded() && !frmBack().isLoaded() && !frmBack().isVisible());
+        QVERIFY(!frmS().isLoaded() && !frmBack().isLoaded() && !gameBoard().isVisible());
         QCOMPARE(app.quits, 1);
         QVERIFY(app.requests("frmS").contains("close"));
         // A board that was never opened never loads, so it never touches its sound.
@@ -70,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(frmS().rootPath().endsWith(QLatin1String("/share/pictolex/")));
         QCOMPARE(frmS().pos(), QPoint(385, 335)); // (1280 - 511) / 2, (1024 - 355) / 2, rounded
         frmS().move(0, 0);
-        frmS().Show();
+        frmS().show();
         QCOMPARE(frmS().pos(), QPoint(0, 0));
     }
 

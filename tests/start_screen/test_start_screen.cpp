@@ -27,7 +27,7 @@ class TestStartScreen : public QObject {
 private Q_SLOTS:
     void init() {
         app_ = std::make_unique<TestApp>();
-        frmS().Show();
+        frmS().show();
     }
     void cleanup() { app_.reset(); }
 
@@ -62,7 +62,7 @@ private Q_SLOTS:
         QFETCH(bool, start);
         QFETCH(int, arrived);
         QFETCH(int, spoken);
-        StartScreen& s = frmS();
+        StartScreen& s = startScreen();
         for (int i = 0; i < ticks && s.Timer1->isEnabled(); ++i)
             s.Timer1_Timer();
         QCOMPARE(s.Timer1->isEnabled(), arrived < 4);
@@ -85,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
         QCOMPARE(!s.Timer1->isEnabled() && !s.Timer2->isEnabled(), start || secondTicks > 1);
-        QCOMPARE(s.isVisible() && !frmBack().isVisible(), !start);
+        QCOMPARE(s.isVisible() && !gameBoard().isVisible(), !start);
     }
 
     void nameBoxKeepsNamesOnOneLine_data() {
@@ -107,14 +107,14 @@ private Q_SLOTS:
     void nameBoxKeepsNamesOnOneLine() {
         QFETCH(QString, typed);
         QFETCH(QString, pasted);
-        QTest::keyClicks(frmS().txtName, typed);
+        QTest::keyClicks(startScreen().txtName, typed);
         QGuiApplication::clipboard()->setText(pasted);
-        frmS().txtName->paste();
-        QTEST(frmS().txtName->text(), "name");
+        startScreen().txtName->paste();
+        QTEST(startScreen().txtName->text(), "name");
     }
 
     void focusStartsInTheNameBox() {
-        StartScreen& s = frmS();
+        StartScreen& s = startScreen();
         QApplication::setActiveWindow(&s);
         QVERIFY(QTest::qWaitForWindowActive(&s));
         QCOMPARE(QApplication::focusWidget(), s.txtName);
@@ -127,7 +127,7 @@ private Q_SLOTS:
     }
 
     void everyCaptionFitsItsControl() {
-        frmS().cmdStart_Click();
+        startScreen().cmdStart_Click();
         for (QWidget* window : QList<QWidget*>{&frmS(), &frmBack()})
             for (const Label* label : window->findChildren<Label*>())
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/app_context.h"
+#include "app/application.h"
+#include "board/game_board.h"
 #include "shell/platform.h"
+#include "start_screen/start_screen.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -55,7 +57,8 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
 // The two windows on a fake machine. The program "ends" by counting quits.
 struct TestApp : FakeMachine {
     int quits = 0;
-    AppContext context{Platform{*this, *this, *this, *this, *this, false}, [this] { ++quits; }};
+    AppContext context{Platform{*this, *this, *this, *this, *this, false}, gameWindows(),
+                       [this] { ++quits; }};
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
@@ -67,5 +70,13 @@ struct TestApp : FakeMachine {
         return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
     }
 };
+
+// The windows as the tests see them, whole.
+inline StartScreen& startScreen() {
+    return static_cast<StartScreen&>(frmS());
+}
+inline GameBoard& gameBoard() {
+    return static_cast<GameBoard&>(frmBack());
+}
 
 } // namespace pictolex::test

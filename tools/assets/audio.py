@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small, dependency-free mono audio helpers: load through sox, trim, level and write 16-bit PCM."""
 
 import array

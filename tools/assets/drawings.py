@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures drawn in code, for subjects that the emoji font lacks or draws otherwise.
 
 Each function returns a large RGBA picture on a transparent background; the caller scales

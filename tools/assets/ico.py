@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes .ico files whose images are 4-bit palette bitmaps with a 1-bit AND mask."""
 
 import struct

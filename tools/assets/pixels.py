@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns a large RGBA picture into a small 16-colour icon image with a 1-bit transparency mask."""
 
 from dataclasses import dataclass

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pictolex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's words and tile tags, read from the C++ header so that there is one list."""
 
 import pathlib

@@ -87,7 +87,7 @@ QString word(int cell) {
 
 } // namespace
 
-class EndToEnd : public QObject {
+class TestEndToEnd : public QObject {
     Q_OBJECT
     QProcess game_;
     QTemporaryDir data_;
@@ -197,8 +197,8 @@ int main(int argc, char* argv[]) {
     if (!display.isEmpty())
         qputenv("DISPLAY", display);
     QApplication app(argc, argv);
-    EndToEnd test;
+    TestEndToEnd test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "e2e_round.moc"
+#include "test_e2e.moc"

@@ -1,7 +1,8 @@
-#include "shell/application.h"
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 
-#include "shell/app_context.h"
-#include "shell/picture.h"
+#include "board/game_board.h"
 #include "shell/system_platform.h"
 #include "start_screen/start_screen.h"
 
@@ -11,6 +12,11 @@
 
 namespace pictolex {
 
+WindowMakers gameWindows() {
+    return {[](AppContext& context) { return std::make_unique<StartScreen>(context); },
+            [](AppContext& context) { return std::make_unique<GameBoard>(context); }};
+}
+
 int runGame(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("pictolex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
@@ -19,8 +25,8 @@ int runGame(QApplication& app) {
 
     SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();
-    AppContext context(system.platform(), [] { QCoreApplication::quit(); });
-    frmS().Show();
+    AppContext context(system.platform(), gameWindows(), [] { QCoreApplication::quit(); });
+    frmS().show();
     // Sound is got ready once the start screen is up, well before its first word.
     QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
     return app.exec();

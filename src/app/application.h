@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/app_context.h"
+
+class QApplication;
+
+namespace pictolex {
+
+// The two windows of the game: the start screen first, then the game board.
+WindowMakers gameWindows();
+
+// Sets up the application and runs the game until no window is loaded.
+int runGame(QApplication& app);
+
+} // namespace pictolex
