@@ -1,11 +1,18 @@
 # Desktop integration, documentation and the Debian package.
-# The program (bin/) and its sounds (share/pictolex/) are installed where they are built.
+# The program (games/) and its sounds (share/pictolex/) are installed where they are built.
 include(GNUInstallDirs)
 
 set(PICTOLEX_APP_ID io.github.pictolex.Pictolex)
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/pictolex.desktop
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry starts the program by its full path, which is known only at install time:
+# <prefix>/games/pictolex, /usr/games/pictolex in the package.
+set(pictolex_desktop ${PROJECT_BINARY_DIR}/packaging/pictolex.desktop)
+install(CODE "
+    set(PICTOLEX_GAMES_DIR \"\${CMAKE_INSTALL_PREFIX}/games\")
+    configure_file(\"${PROJECT_SOURCE_DIR}/packaging/pictolex.desktop.in\"
+        \"${pictolex_desktop}\" @ONLY)
+    file(INSTALL \"${pictolex_desktop}\" TYPE FILE
+        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")")
 foreach(size 16x16 32x32)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/${size}/apps/pictolex.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
