@@ -252,19 +252,19 @@ void GameBoard::cmdSeeTimes_Click() {
     if (name.text().isEmpty())
         name.setText(QStringLiteral("NO NAME"));
 
-    const ResultsView view = logAndRead(ResultsLog(ResultsLog::defaultPath()), name.text(),
-                                        clock_.elapsedSeconds(), context_.platform().clock.now());
+    ResultsView view = logAndRead(ResultsLog(ResultsLog::defaultPath()), name.text(),
+                                  clock_.elapsedSeconds(), context_.platform().clock.now());
     if (!view.error.isEmpty())
         messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
     // A record that could not be saved leaves the round finished, so the player can try again.
     if (!view.saved)
         return;
-    List1->showNewestFirst(view.lines);
+    lblBest->setCaption(view.best ? displayText(view.lines.text(*view.best)) : QString());
+    List1->showNewestFirst(std::move(view.lines));
     List1->show();
     lblScore->hide();
     lblTime->hide();
     lblGood->hide();
-    lblBest->setCaption(view.best ? view.lines[*view.best] : QString());
     lblBest->show();
     lblBestTitle->show();
 }

@@ -6,11 +6,18 @@
 
 namespace pictolex {
 
-std::optional<qsizetype> chooseBest(const QStringList& linesOldestFirst) {
+std::optional<qsizetype> chooseBest(const LogLines& lines) {
     std::optional<qsizetype> best;
     qint64 bestTime = 0;
-    for (qsizetype i = 0; i < linesOldestFirst.size(); ++i) {
-        const auto time = parseRecordTime(linesOldestFirst[i]);
+    QString text; // one line at a time, in room that grows to the longest
+    // The time item is plain ASCII in each of the log's encodings: a line without its label
+    // holds no record, and need not be decoded.
+    const QByteArrayView label(kTimeLabel.data(), kTimeLabel.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines.bytes(i).indexOf(label) < 0)
+            continue;
+        decodeLogLine(lines.bytes(i), text);
+        const auto time = parseRecordTime(text);
         if (time && (!best || *time < bestTime)) {
             best = i;
             bestTime = *time;

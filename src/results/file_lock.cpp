@@ -29,17 +29,20 @@ FileLock::~FileLock() {
         ::close(fd_);
 }
 
-QString FileLock::acquire(std::chrono::milliseconds timeout) {
+QString FileLock::acquire(Mode mode, std::chrono::milliseconds timeout) {
     if (fd_ < 0) {
         const QByteArray name = QFile::encodeName(path_);
         fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd_ < 0 && (errno == EACCES || errno == EROFS))
+        // A folder that cannot be written to may still hold a lock file to lock.
+        const int error = errno;
+        if (fd_ < 0 && (error == EACCES || error == EROFS))
             fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
         if (fd_ < 0)
-            return fileErrorReason(errno, path_);
+            return fileErrorReason(error, path_);
     }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    const int operation = mode == Mode::Shared ? LOCK_SH : LOCK_EX;
+    while (::flock(fd_, operation | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return fileErrorReason(errno, path_);
         if (std::chrono::steady_clock::now() >= deadline)

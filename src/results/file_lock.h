@@ -8,7 +8,8 @@
 
 namespace pictolex {
 
-// An exclusive lock on a lock file, held from a successful acquire() until the object goes.
+// A lock on a lock file, held from a successful acquire() until the object goes: shared by
+// any number of readers, or held by one writer alone.
 // The lock is the operating system's lock on the open file (flock), so it ends with the
 // process that holds it, even one that is killed: a lock is never left behind. The lock file
 // itself is never deleted, since a process waiting on it would then lock a file of its own.
@@ -19,9 +20,11 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Creates the lock file if needed and waits up to the timeout for the lock. Answers an
+    enum class Mode { Shared, Exclusive };
+
+    // Creates the lock file if it can and waits up to the timeout for the lock. Answers an
     // empty text, or the reason in plain words.
-    QString acquire(std::chrono::milliseconds timeout);
+    QString acquire(Mode mode, std::chrono::milliseconds timeout);
 
 private:
     QString path_;

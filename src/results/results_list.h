@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QListView>
-#include <QStringList>
+#include "results/log_text.h"
 
-class QStringListModel;
+#include <QListView>
 
 namespace pictolex {
 
-// The list of logged results, newest at the top. It is filled in one go from a model, so a
-// log of many thousand lines shows at once instead of laying the list out line by line.
+// How a line of the log shows, in the list and as the best record: left to right whatever
+// script a name is in, since a record is a row of columns, so without the characters that
+// would turn it round; and cut with "…" past a few hundred columns, beyond any real record.
+QString displayText(QStringView line);
+
+// The list of logged results, newest at the top. Only the rows in sight are decoded, so that
+// a log of a million records shows at once.
 class ResultsList : public QListView {
     Q_OBJECT
 
@@ -19,10 +23,7 @@ public:
 
     void clear();
     // Shows the lines in the opposite order: the last (newest) line at the top.
-    void showNewestFirst(const QStringList& linesOldestFirst);
-
-private:
-    QStringListModel* lines_; // owned as a child
+    void showNewestFirst(LogLines linesOldestFirst);
 };
 
 } // namespace pictolex

@@ -31,6 +31,10 @@ QString notRead(const QString& reason) {
     return QStringLiteral("The times could not be read, because %1.").arg(reason);
 }
 
+QString notAllRead(const QString& reason) {
+    return QStringLiteral("Only the newest times are shown, because %1.").arg(reason);
+}
+
 } // namespace
 
 ResultsLog::ResultsLog(QString filePath) : path_(std::move(filePath)) {}
@@ -52,13 +56,14 @@ QString ResultsLog::append(const QString& line) const {
     if (const QString reason = makeFolder(QFileInfo(path_).absolutePath()); !reason.isEmpty())
         return notSaved(reason);
     FileLock lock(lockPath(path_));
-    if (const QString reason = lock.acquire(kAppendLockWait); !reason.isEmpty())
+    if (const QString reason = lock.acquire(FileLock::Mode::Exclusive, kAppendLockWait);
+        !reason.isEmpty())
         return notSaved(reason);
     const QString reason = appendLineToFile(path_, line.toUtf8());
     return reason.isEmpty() ? QString() : notSaved(reason);
 }
 
-QStringList ResultsLog::read(QString* error) const {
+LogLines ResultsLog::read(QString* error) const {
     if (error)
         error->clear();
     if (path_.isEmpty())
@@ -67,11 +72,11 @@ QStringList ResultsLog::read(QString* error) const {
     // without it when it cannot be had (a read-only folder cannot hold a lock file).
     FileLock lock(lockPath(path_));
     if (QFileInfo::exists(path_))
-        lock.acquire(kReadLockWait);
+        lock.acquire(FileLock::Mode::Shared, kReadLockWait);
     QString reason;
-    const auto lines = readLinesFromFile(path_, &reason);
+    LogLines lines = readLogFile(path_, reason);
     if (!reason.isEmpty() && error)
-        *error = notRead(reason);
+        *error = lines.isEmpty() ? notRead(reason) : notAllRead(reason);
     return lines;
 }
 
@@ -82,8 +87,13 @@ ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapse
     if (!view.error.isEmpty())
         return view;
     view.saved = true;
-    view.lines = log.read(&view.error);
-    view.best = chooseBest(view.lines);
+    try {
+        view.lines = log.read(&view.error);
+        view.best = chooseBest(view.lines);
+    } catch (const std::bad_alloc&) {
+        view.lines = {};
+        view.error = notRead(QStringLiteral("there is not enough memory"));
+    }
     return view;
 }
 

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "results/log_text.h"
+
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -30,8 +31,10 @@ public:
     QString append(const QString& line) const;
 
     // Every line of the log, oldest first; none when it does not exist yet. On failure, no
-    // lines, and *error (when given) is set to a sentence telling why; else it is cleared.
-    QStringList read(QString* error = nullptr) const;
+    // lines, and *error (when given) is set to a sentence telling why; else it is cleared. Of
+    // a log too large to hold, the newest lines, and a sentence that says so. Games read at
+    // the same time as each other, but not while one appends.
+    LogLines read(QString* error = nullptr) const;
 
 private:
     QString path_;
@@ -39,7 +42,7 @@ private:
 
 // What "See All Times" shows after logging a finished round.
 struct ResultsView {
-    QStringList lines;             // every line of the log, oldest first
+    LogLines lines;                // every line of the log, oldest first
     std::optional<qsizetype> best; // index into lines of the best record, if any
     bool saved = false;            // the round's record is in the log
     QString error;                 // empty, or a sentence for the player

@@ -8,8 +8,6 @@ namespace pictolex {
 
 namespace {
 
-constexpr QLatin1StringView kTimeLabel("Time = ");
-
 // More hour digits than this cannot come from a real round and would overflow.
 constexpr int kMaxHourDigits = 12;
 

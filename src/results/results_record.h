@@ -5,12 +5,16 @@
 #include "results/display_columns.h"
 
 #include <QDateTime>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
 namespace pictolex {
+
+// What stands before the time taken in a record.
+inline constexpr QLatin1StringView kTimeLabel("Time = ");
 
 // Columns of a results record, counted from 1.
 inline constexpr int kTimeColumn = 42;

@@ -7,8 +7,9 @@
 
 namespace pictolex {
 
-// Keeps line breaks and control characters out of a player's name, typed or pasted, so a
-// name can never split a line of the results log.
+// Keeps line breaks, control characters, controls of the text's direction and halves of
+// characters out of a player's name, typed or pasted: the name stays one whole line that
+// reads from the left.
 class NameValidator : public QValidator {
     Q_OBJECT
 public:

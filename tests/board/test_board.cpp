@@ -297,9 +297,9 @@ private Q_SLOTS:
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
         QCOMPARE(listed().size(), 2);
-        QCOMPARE(listed()[0], mine);
+        QCOMPARE(listed()[0], u'\u200e' + mine); // each row starts with a left-to-right mark
         QCOMPARE(board().lblBest->caption(), listed()[1]);
-        QCOMPARE(board().lblBest->caption() + "\r\n", QString::fromLatin1(older));
+        QCOMPARE(board().lblBest->caption() + "\r\n", u'\u200e' + QString::fromLatin1(older));
         QCOMPARE(shown(), (QStringList{"List1", "lblBest", "lblBestTitle"}));
         QCOMPARE(QFile(log.fileName()).size(), older.size() + mine.size() + 2);
     }

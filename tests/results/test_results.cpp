@@ -1,14 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/best_record.h"
+#include "results/file_lock.h"
+#include "results/results_list.h"
 #include "results/results_log.h"
 #include "results/results_record.h"
 
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pictolex;
 
@@ -34,12 +43,22 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
+QStringList textsOf(const LogLines& lines) {
+    QStringList texts;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        texts << lines.text(i);
+    return texts;
+}
+
 // Run as "append <log> <prefix> <count>", this program is another game saving records
 // "<prefix><n>" with times of n seconds, printing n after each; a count of 0 never stops.
 int appendRecords(const QString& path, const QString& prefix, qint64 count) {
     for (qint64 n = 0; count == 0 || n < count; ++n) {
-        if (!ResultsLog(path).append(record(prefix + QString::number(n), n)).isEmpty())
+        const QString error = ResultsLog(path).append(record(prefix + QString::number(n), n));
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
+        }
         std::printf("%lld\n", static_cast<long long>(n));
         std::fflush(stdout);
     }
@@ -55,8 +74,10 @@ class TestResults : public QObject {
 
     // A log in a folder of its own, neither of which exists yet.
     QString freshLog() { return dir_.filePath(QStringLiteral("%1/results.txt").arg(++logs_)); }
-    QProcess* appender(const QString& log, const QString& prefix, int count) {
+    QProcess* appender(const QString& log, const QString& prefix, int count,
+                       std::function<void()> inChild = {}) {
         auto* process = new QProcess(this);
+        process->setChildProcessModifier(inChild);
         process->start(QCoreApplication::applicationFilePath(),
                        {"append", log, prefix, QString::number(count)});
         return process;
@@ -95,7 +116,8 @@ private Q_SLOTS:
         QTest::newRow("a name holding a time")
             << "Time = 0:00:01 " + QString(20, u'あ') + " Time = 0:04:00 " + kDate << 240LL;
         QTest::newRow("cut in the date") << "TARO Time = 0:01:23   2002/0" << 83LL;
-        QTest::newRow("cut after the time") << "TARO Time = 0:01:23   " << -1LL;
+        QTest::newRow("cut after the time") << "TARO Time = 0:01:23" << -1LL;
+        QTest::newRow("cut in the spaces after it") << "TARO Time = 0:01:23   " << -1LL;
         QTest::newRow("minutes past 59") << "X Time = 0:60:00 " + kDate << -1LL;
         QTest::newRow("13 hour digits") << "X Time = 1234567890123:00:00 " + kDate << -1LL;
         QTest::newRow("written by hand") << "best times of the class" << -1LL;
@@ -119,7 +141,10 @@ private Q_SLOTS:
     }
     void chooseBest() {
         QFETCH(QStringList, lines);
-        QTEST(int(pictolex::chooseBest(lines).value_or(-1)), "best");
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += line.toUtf8() + "\r\n";
+        QTEST(int(pictolex::chooseBest(LogLines(bytes)).value_or(-1)), "best");
     }
 
     void appendsWholeLines_data() {
@@ -163,14 +188,38 @@ private Q_SLOTS:
         const QString log = freshLog();
         QVERIFY(bytes.isEmpty() || writeBytes(log, bytes));
         QString error = QStringLiteral("not cleared");
-        QTEST(ResultsLog(log).read(&error), "lines");
+        QTEST(textsOf(ResultsLog(log).read(&error)), "lines");
         QCOMPARE(error, QString());
         QCOMPARE(bytesOf(log), bytes);
     }
 
-    void saysWhySavingFailed_data() {
-        QTest::addColumn<QString>("kind"); // of what stands in the way
-        QTest::addColumn<QString>("at");   // below the log's folder, which holds data/results.txt
+    // A record shows from the left, whatever script its name is in; a line past a few hundred
+    // columns shows cut.
+    void showsRecordsFromTheLeft_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name"); // "": the line is to be cut
+        QTest::newRow("a Hebrew name") << record("שלום", 83) << "שלום";
+        QTest::newRow("a right-to-left override") << record("\u202eTARO", 83) << "TARO";
+        QTest::newRow("a long line") << QString(100000, 'x') + record("Y", 83) << "";
+    }
+    void showsRecordsFromTheLeft() {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        const QString shown = displayText(line);
+        if (name.isEmpty())
+            QVERIFY(shown.size() < 400 && shown.endsWith(u'…'));
+        QTextLayout layout(shown, QFont());
+        layout.beginLayout();
+        const QTextLine row = layout.createLine();
+        layout.endLayout();
+        const auto x = [&](const QString& part) { return row.cursorToX(int(shown.indexOf(part))); };
+        QVERIFY(name.isEmpty() || x("Time") > x(name));
+    }
+
+    // What stands in the way of the log is never harmed, never blocks the game, and is named.
+    void saysWhyTheLogFailed_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("at"); // below the log's folder, which holds data/results.txt
         QTest::addColumn<QString>("reason");
         QTest::newRow("a file where a folder goes") << "file"
                                                     << "data"
@@ -178,24 +227,87 @@ private Q_SLOTS:
         QTest::newRow("a folder where the log goes") << "folder"
                                                      << "data/results.txt"
                                                      << "a folder stands where";
-        QTest::newRow("a full disk") << "/dev/full"
-                                     << "data/results.txt"
-                                     << "the disk is full";
+        QTest::newRow("a pipe") << "fifo"
+                                << "data/results.txt"
+                                << "is not an ordinary file";
+        QTest::newRow("a device") << "/dev/zero"
+                                  << "data/results.txt"
+                                  << "is not an ordinary file";
     }
-    void saysWhySavingFailed() {
+    void saysWhyTheLogFailed() {
         QFETCH(QString, kind);
         QFETCH(QString, at);
         QFETCH(QString, reason);
         const QDir folder = QFileInfo(freshLog()).dir();
+        const QByteArray path = QFile::encodeName(folder.filePath(at));
         QVERIFY(folder.mkpath(kind == "folder" ? at : QStringLiteral("data")));
-        QVERIFY(kind != "file" || (folder.rmdir(at) && writeBytes(folder.filePath(at), "keep")));
-        QVERIFY(!kind.startsWith('/') || QFile::link(kind, folder.filePath(at)));
+        QVERIFY(kind != "file" || (folder.rmdir(at) && writeBytes(path, "keep")));
+        QVERIFY(kind != "fifo" || ::mkfifo(path.constData(), 0666) == 0);
+        QVERIFY(!kind.startsWith('/') || QFile::link(kind, path));
         const ResultsLog log(folder.filePath("data/results.txt"));
         QVERIFY2(log.append(record("TARO", 83)).contains(reason), qPrintable(reason));
         QString error;
-        QVERIFY(kind.startsWith('/') ||
-                (log.read(&error).isEmpty() && error.contains(kind == "folder" ? reason : "")));
-        QVERIFY(kind != "file" || bytesOf(folder.filePath(at)) == "keep");
+        QVERIFY(log.read(&error).isEmpty() && error.contains(kind == "file" ? "" : reason));
+        QVERIFY(kind != "file" || bytesOf(path) == "keep");
+    }
+
+    // A record the disk takes only a part of is taken back whole.
+    void noHalfRecords() {
+        const QString path = freshLog();
+        const QByteArray before = kTaro.repeated(10);
+        QVERIFY(writeBytes(path, before));
+        QProcess* limited = appender(path, "A", 1, [size = before.size()] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(size + 40), rlim_t(size + 40)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        QVERIFY(limited->waitForFinished(20000));
+        QVERIFY(limited->exitCode() == 1 && limited->readAllStandardError().contains("large as"));
+        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(ResultsLog(path).append(record("B", 0)), QString());
+        QCOMPARE(bytesOf(path), before + record("B", 0).toLatin1() + "\r\n");
+    }
+
+    // Of a log too large to hold, the newest records are read, and the player is told.
+    void readsTheEndOfAHugeLog() {
+        const QString path = freshLog();
+        QVERIFY(writeBytes(path, QByteArray()));
+        QVERIFY(QFile::resize(path, 300 << 20)); // a sparse run of zero bytes
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) && file.write("\n" + kTaro) && file.flush());
+        QString error;
+        const LogLines lines = ResultsLog(path).read(&error);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.text(0) + "\r\n", QString::fromLatin1(kTaro));
+        QVERIFY2(error.contains("newest") && error.contains("256 MB"), qPrintable(error));
+    }
+
+    // A game reading the log does not keep another from reading it too.
+    void readersShareTheLog() {
+        const QString path = freshLog();
+        QVERIFY(writeBytes(path, kTaro));
+        FileLock reading(path + ".lock");
+        QCOMPARE(reading.acquire(FileLock::Mode::Shared, std::chrono::milliseconds(0)), QString());
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(ResultsLog(path).read().size(), 1);
+        QVERIFY(timer.elapsed() < 1000); // a reader that locked it alone would wait 2 s
+    }
+
+    // The player is told the real reason a lock cannot be made: the folder cannot be written.
+    void saysWhenTheFolderIsNotTheirs() {
+        QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7755)));
+        const QString path = freshLog();
+        QVERIFY(writeBytes(path, kTaro) &&
+                QFile::setPermissions(path, QFileDevice::Permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(QFileInfo(path).path(), QFileDevice::Permissions(0x5555)));
+        QProcess* other = appender(path, "A", 1, [] { // root is made somebody else
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(3);
+        });
+        QVERIFY(other->waitForFinished(20000));
+        const QByteArray said = other->readAllStandardError();
+        QVERIFY2(other->exitCode() == 1 && said.contains("no permission"), said.constData());
     }
 
     // Two games saving at once, and games killed while saving: no record is lost or torn but
@@ -223,7 +335,7 @@ private Q_SLOTS:
                     completed << record(prefix + QString::fromLatin1(n), n.toLongLong());
         }
         QCOMPARE(ResultsLog(path).append(record("Z", 0)), QString());
-        const QStringList lines = ResultsLog(path).read();
+        const QStringList lines = textsOf(ResultsLog(path).read());
         QHash<QChar, int> next; // each game's records whole, in the order it saved them
         for (const QString& line : lines.filter(QRegularExpression("^[AB]"))) {
             const int n = next[line[0]]++;
@@ -238,7 +350,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc == 5 && qstrcmp(argv[1], "append") == 0)
         return appendRecords(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                              QByteArray(argv[4]).toLongLong());

@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "shell/lazy_audio.h"
 #include "shell/mm_control.h"
+#include "shell/sound_cache.h"
 #include "shell/wav_file.h"
 #include "start_screen/start_screen.h"
 
@@ -101,6 +102,33 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const std::optional<WavData> sound = pictolex::parseWav(bytes);
         QTEST(sound ? int(sound->samples.size()) : -1, "sampleBytes");
+    }
+
+    // Decoded sounds are kept up to a budget, the least lately played dropped first: a
+    // dropped one is read anew from the disk, a kept one is not.
+    void soundCacheKeepsToItsBudget() {
+        QTemporaryDir dir;
+        SoundCache cache(1 << 20);
+        const auto write = [&](const char* name, char sample) {
+            const QString path = dir.filePath(name);
+            QFile file(path);
+            const QDateTime when(QDate(2024, 5, 1), QTime(9, 0));
+            const bool written = file.open(QIODevice::WriteOnly) &&
+                                 file.write(wav(1, 1, QByteArray(400000, sample))) &&
+                                 file.setFileTime(when, QFileDevice::FileModificationTime);
+            return written ? path : QString();
+        };
+        const QString a = write("a.wav", 1), b = write("b.wav", 1), c = write("c.wav", 1);
+        for (const QString& path : {a, b, c})
+            QVERIFY(cache.load(path));
+        // The same size and time, other samples.
+        QCOMPARE(write("a.wav", 2), a);
+        QCOMPARE(write("c.wav", 2), c);
+        QCOMPARE(cache.load(a)->samples[0], '\x02');
+        QCOMPARE(cache.load(c)->samples[0], '\x01');
+        // A file replaced on the disk is read anew.
+        QVERIFY(QFile::resize(c, 100000));
+        QCOMPARE(cache.load(c)->samples.size(), 100000 - 44);
     }
 
     // With no sound device at all, a sound of any kind, or no sound module, stays silent, is
