@@ -31,7 +31,8 @@ std::unique_ptr<AudioDevice> SilentAudio::create() {
 
 BoardSession::BoardSession(AudioFactory& audio)
     : context_(std::make_unique<AppContext>(
-          Platform{clock_, random_, screen_, audio, messages_, false}, gameWindows(), [] {})) {
+          Platform{clock_, random_, screen_, audio, messages_, userFolder_, false}, gameWindows(),
+          [] {})) {
     frmS().show();
     static_cast<StartScreen&>(frmS()).cmdStart_Click();
     // Until the window system has shown the board, painting it costs nothing.

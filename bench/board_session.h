@@ -42,6 +42,7 @@ private:
     SystemRandom random_;
     SystemScreen screen_;
     SystemMessageBoxes messages_;
+    QString userFolder_; // none: the game's own sounds and pictures
     std::unique_ptr<AppContext> context_;
 };
 

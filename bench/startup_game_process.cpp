@@ -60,7 +60,12 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-GameProcess::GameProcess(const std::string& program, const std::string& logFile) {
+GameProcess::GameProcess(const std::filesystem::path& ownFiles) {
+    if (!ownFiles.empty())
+        std::filesystem::copy(ownFiles, dataHome_.path() / "pictolex");
+}
+
+void GameProcess::start(const std::string& program, const std::string& logFile) {
     std::vector<std::string> environment =
         gameEnvironment(dataHome_.path().string(), runtimeDir_.path().string());
     std::vector<std::string> arguments{program};
@@ -82,6 +87,8 @@ GameProcess::~GameProcess() {
 }
 
 bool GameProcess::running() {
+    if (pid_ < 0)
+        return false;
     if (!reaped_ && waitpid(pid_, nullptr, WNOHANG) == pid_)
         reaped_ = true;
     return !reaped_;

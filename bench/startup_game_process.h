@@ -27,9 +27,12 @@ private:
 // One run of the game with its own data and runtime folders, ended when this object goes.
 class GameProcess {
 public:
-    // Starts `program` with XDG_DATA_HOME and XDG_RUNTIME_DIR set to fresh private folders and
-    // its output sent to `logFile`; throws std::runtime_error when it cannot be started.
-    GameProcess(const std::string& program, const std::string& logFile);
+    // Makes fresh private folders for XDG_DATA_HOME and XDG_RUNTIME_DIR; the files in `ownFiles`,
+    // when it is given, go into the player's own folder, XDG_DATA_HOME/pictolex.
+    explicit GameProcess(const std::filesystem::path& ownFiles = {});
+    // Starts `program` with its output sent to `logFile`; throws std::runtime_error when it
+    // cannot be started.
+    void start(const std::string& program, const std::string& logFile);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

@@ -141,7 +141,7 @@ void GameBoard::buildSpareCell() {
 const QImage& GameBoard::picture(const QString& tag) {
     auto found = pictures_.find(tag);
     if (found == pictures_.end())
-        found = pictures_.insert(tag, iconImage(tag));
+        found = pictures_.insert(tag, wordPicture(tag, context_.platform().userFolder));
     return *found;
 }
 
@@ -252,8 +252,10 @@ void GameBoard::cmdSeeTimes_Click() {
     if (name.text().isEmpty())
         name.setText(QStringLiteral("NO NAME"));
 
-    ResultsView view = logAndRead(ResultsLog(ResultsLog::defaultPath()), name.text(),
-                                  clock_.elapsedSeconds(), context_.platform().clock.now());
+    const QString& folder = context_.platform().userFolder;
+    const ResultsLog log(folder.isEmpty() ? QString() : folder + QStringLiteral("results.txt"));
+    ResultsView view =
+        logAndRead(log, name.text(), clock_.elapsedSeconds(), context_.platform().clock.now());
     if (!view.error.isEmpty())
         messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
     // A record that could not be saved leaves the round finished, so the player can try again.

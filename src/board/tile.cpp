@@ -65,7 +65,8 @@ void Tile::mousePressEvent(QMouseEvent* event) {
     drag->setMimeData(makeMimeData(index_));
     if (!dragIcon().isNull()) {
         drag->setPixmap(QPixmap::fromImage(dragIcon()));
-        drag->setHotSpot(QPoint(dragIcon().width() / 2, dragIcon().height() / 2));
+        const QSizeF half = dragIcon().deviceIndependentSize() / 2;
+        drag->setHotSpot(QPoint(qRound(half.width()), qRound(half.height())));
     }
     drag->exec(Qt::MoveAction);
 }

@@ -8,7 +8,6 @@
 #include "results/results_record.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace pictolex {
 
@@ -38,15 +37,6 @@ QString notAllRead(const QString& reason) {
 } // namespace
 
 ResultsLog::ResultsLog(QString filePath) : path_(std::move(filePath)) {}
-
-QString ResultsLog::defaultPath() {
-    // The application's own data folder, ~/.local/share/pictolex, whatever name the running
-    // program goes by.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (folder.isEmpty())
-        return {};
-    return folder + QStringLiteral("/pictolex/results.txt");
-}
 
 QString ResultsLog::append(const QString& line) const {
     if (path_.isEmpty())

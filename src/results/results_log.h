@@ -18,10 +18,6 @@ class ResultsLog {
 public:
     explicit ResultsLog(QString filePath);
 
-    // results.txt in the user's data folder for the application, which is
-    // $XDG_DATA_HOME/pictolex/results.txt on Linux. Empty when there is no such folder.
-    static QString defaultPath();
-
     const QString& filePath() const { return path_; }
 
     // Appends the line and a CR LF as one write, then syncs the file to the disk. The folder

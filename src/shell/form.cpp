@@ -12,7 +12,8 @@ namespace pictolex {
 
 Form::Form(AppContext& context)
     : QWidget(nullptr), context_(context),
-      MMControl1(new MMControl(context.platform().audio.create(), this)) {
+      MMControl1(
+          new MMControl(context.platform().audio.create(), context.platform().userFolder, this)) {
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
 }
 

@@ -4,10 +4,12 @@
 
 #include "shell/form.h"
 
+#include <QFileInfo>
+
 namespace pictolex {
 
-MMControl::MMControl(std::unique_ptr<AudioDevice> device, QObject* parent)
-    : QObject(parent), device_(std::move(device)) {}
+MMControl::MMControl(std::unique_ptr<AudioDevice> device, QString userFolder, QObject* parent)
+    : QObject(parent), device_(std::move(device)), userFolder_(std::move(userFolder)) {}
 
 MMControl::~MMControl() {
     if (device_)
@@ -22,11 +24,18 @@ void MMControl::setCommand(const QString& command) {
         open_ = false;
     } else if (command.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0) {
         const bool wave = deviceType_.compare(QLatin1String("Waveaudio"), Qt::CaseInsensitive) == 0;
-        open_ = wave && device_->open(fileName_);
+        open_ = wave && (openOwn() || device_->open(fileName_));
     } else if (command.compare(QLatin1String("Play"), Qt::CaseInsensitive) == 0) {
         if (open_)
             device_->play();
     }
+}
+
+bool MMControl::openOwn() {
+    if (userFolder_.isEmpty())
+        return false;
+    const QString own = userFolder_ + QFileInfo(fileName_).fileName();
+    return own != fileName_ && QFileInfo::exists(own) && device_->open(own);
 }
 
 void playSound(Form& window, const QString& path) {

@@ -17,7 +17,9 @@ class Form;
 class MMControl : public QObject {
     Q_OBJECT
 public:
-    MMControl(std::unique_ptr<AudioDevice> device, QObject* parent);
+    // A sound of the same name in the player's own folder is played in place of the one asked
+    // for, when it can be.
+    MMControl(std::unique_ptr<AudioDevice> device, QString userFolder, QObject* parent);
     ~MMControl() override;
 
     // "Close" silences it; "Open" opens the file named, as a wave file; "Play" plays what is open.
@@ -26,7 +28,10 @@ public:
     void setDeviceType(const QString& deviceType) { deviceType_ = deviceType; }
 
 private:
+    bool openOwn();
+
     std::unique_ptr<AudioDevice> device_;
+    QString userFolder_;
     QString fileName_;
     QString deviceType_;
     bool open_ = false;

@@ -32,4 +32,8 @@ private:
 // The 32 by 32 image of an icon from the program's resources, or an empty image.
 QImage iconImage(const QString& name);
 
+// The picture of a word: the player's own <word>.png or <word>.jpg from their folder, when it
+// can be read, fitted into 32 by 32 logical pixels; else the game's own.
+QImage wordPicture(const QString& word, const QString& userFolder);
+
 } // namespace pictolex

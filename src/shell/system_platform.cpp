@@ -5,9 +5,18 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
 
 namespace pictolex {
+
+SystemPlatform::SystemPlatform(const QString& executableDir)
+    : audio(audioModuleFor(executableDir)) {
+    // $XDG_DATA_HOME/pictolex/, whatever name the running program goes by.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty())
+        userFolder = data + QStringLiteral("/pictolex/");
+}
 
 QDateTime SystemClock::now() const {
     QDateTime now = QDateTime::currentDateTime();

@@ -35,15 +35,16 @@ public:
 
 // The real machine: its clock, a time-seeded generator, the primary screen and Qt's audio.
 struct SystemPlatform {
-    explicit SystemPlatform(const QString& executableDir) : audio(audioModuleFor(executableDir)) {}
+    explicit SystemPlatform(const QString& executableDir);
 
     SystemClock clock;
     SystemRandom random;
     SystemScreen screen;
     LazyAudioFactory audio;
     SystemMessageBoxes messages;
+    QString userFolder;
 
-    Platform platform() { return Platform{clock, random, screen, audio, messages, true}; }
+    Platform platform() { return Platform{clock, random, screen, audio, messages, userFolder}; }
 };
 
 } // namespace pictolex

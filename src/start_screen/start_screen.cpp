@@ -31,10 +31,11 @@ Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int 
     return label;
 }
 
-Picture* demoPicture(QWidget* parent, const char* name, const QString& icon, int left) {
+Picture* demoPicture(QWidget* parent, const char* name, const QString& word, int left,
+                     const QString& userFolder) {
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setImage(iconImage(icon));
+    picture->setImage(wordPicture(word, userFolder));
     picture->placeTwips(QRect(left, 1470, 480, 480));
     return picture;
 }
@@ -81,10 +82,11 @@ void StartScreen::buildTitleAndCredit() {
 }
 
 void StartScreen::buildDemonstration() {
-    Image1 = demoPicture(this, "Image1", QStringLiteral("snowflake"), 1140);
-    Image2 = demoPicture(this, "Image2", QStringLiteral("flag"), 2820);
-    Image3 = demoPicture(this, "Image3", QStringLiteral("banana"), 4470);
-    Image4 = demoPicture(this, "Image4", QStringLiteral("mailbox"), 6135);
+    const QString& folder = context_.platform().userFolder;
+    Image1 = demoPicture(this, "Image1", QStringLiteral("snowflake"), 1140, folder);
+    Image2 = demoPicture(this, "Image2", QStringLiteral("flag"), 2820, folder);
+    Image3 = demoPicture(this, "Image3", QStringLiteral("banana"), 4470, folder);
+    Image4 = demoPicture(this, "Image4", QStringLiteral("mailbox"), 6135, folder);
     lbl1 = wordLabel(this, "lbl1", QStringLiteral("flag"), 690);
     lbl2 = wordLabel(this, "lbl2", QStringLiteral("banana"), 2355);
     lbl3 = wordLabel(this, "lbl3", QStringLiteral("mailbox"), 4005);

@@ -7,6 +7,7 @@
 #include "results/results_list.h"
 #include "shell/command_button.h"
 #include "shell/label.h"
+#include "shell/picture.h"
 #include "shell/window_timer.h"
 #include "start_screen/name_box.h"
 #include "start_screen/start_screen.h"
@@ -102,8 +103,8 @@ class TestBoard : public QObject {
 private Q_SLOTS:
     void init() {
         data_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data_->path()));
         app_ = std::make_unique<TestApp>();
+        app_->userFolder = data_->filePath(QStringLiteral("pictolex/"));
     }
     void cleanup() {
         app_.reset();
@@ -206,6 +207,29 @@ private Q_SLOTS:
         // Not even a recount: the envelope the deal left on its word stays unmarked.
         QCOMPARE(board().lbl[12]->backColor(), kPink);
         QCOMPARE(board().img[36]->tag(), QStringLiteral("banana"));
+    }
+
+    // The player's own pictures stand in for the game's, shown whole at 32 by 32; one that
+    // cannot be read leaves the game's own. The rules go by the words, whatever the pictures.
+    void playersOwnPictures() {
+        const QDir own(app_->userFolder);
+        QImage photo(800, 600, QImage::Format_RGB32), exact(32, 32, QImage::Format_ARGB32);
+        photo.fill(Qt::red);
+        exact.fill(Qt::transparent);
+        exact.setPixel(3, 5, qRgb(1, 2, 3));
+        QVERIFY(own.mkpath(".") && photo.save(own.filePath("banana.jpg")));
+        QVERIFY(exact.save(own.filePath("dog.png")));
+        QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly)); // not a picture
+        startGame(deal());
+        const QImage banana = board().img[36]->image();
+        QCOMPARE(banana.size(), QSize(32, 32));
+        QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(16, 1)) == 0);
+        QCOMPARE(board().img[35]->image().convertToFormat(QImage::Format_ARGB32), exact);
+        QCOMPARE(board().img[2]->image(), iconImage("ear"));
+        QCOMPARE(startScreen().Image3->image(), banana); // the demonstration's banana too
+        QVERIFY(drop(36, 2));
+        QCOMPARE(board().img[2]->image(), banana);
+        QCOMPARE(board().lbl[2]->backColor(), kCyan);
     }
 
     void clickingAMatchedWordSpeaksIt() {

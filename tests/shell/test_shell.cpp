@@ -85,6 +85,23 @@ private Q_SLOTS:
                                                     "close", "open missing.wav", "close"}));
     }
 
+    // A sound of the player's own, in their folder, comes first, if it plays.
+    void playersOwnSoundComesFirst() {
+        QTemporaryDir own;
+        TestApp app;
+        app.userFolder = own.path() + '/';
+        for (const char* name : {"banana.wav", "dog.wav"})
+            QVERIFY(QFile(own.filePath(name)).open(QIODevice::WriteOnly));
+        app.unplayable << own.filePath("dog.wav");
+        for (const char* word : {"banana", "dog", "cat"})
+            playSound(frmS(), QStringLiteral("/sounds/%1.wav").arg(word));
+        const QString mine = "frmS:open " + app.userFolder;
+        QCOMPARE(app.sounds,
+                 (QStringList{"frmS:close", mine + "banana.wav", "frmS:play", "frmS:close",
+                              mine + "dog.wav", "frmS:open /sounds/dog.wav", "frmS:play",
+                              "frmS:close", "frmS:open /sounds/cat.wav", "frmS:play"}));
+    }
+
     void parseWav_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("sampleBytes"); // -1: not playable

@@ -52,13 +52,14 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     QStringList sounds;     // every sound request
     QStringList unplayable; // files that do not open, as a missing or damaged one would not
     int devices = 0;
+    QString userFolder; // none, unless a test gives one
 };
 
 // The two windows on a fake machine. The program "ends" by counting quits.
 struct TestApp : FakeMachine {
     int quits = 0;
-    AppContext context{Platform{*this, *this, *this, *this, *this, false}, gameWindows(),
-                       [this] { ++quits; }};
+    AppContext context{Platform{*this, *this, *this, *this, *this, userFolder, false},
+                       gameWindows(), [this] { ++quits; }};
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
