@@ -44,6 +44,9 @@ void decodeLogLine(QByteArrayView line, QString& text) {
         d.shiftJis.emplace("Shift_JIS", Decoders::kFlags);
     if (d.shiftJis->isValid() && decodeInto(*d.shiftJis, line, text))
         return;
+    // A line that is not Shift-JIS leaves the decoder holding its last bytes, which would
+    // spoil the next line: the next one gets a fresh decoder.
+    d.shiftJis.reset();
     if (!d.windows1252)
         d.windows1252.emplace("windows-1252", Decoders::kFlags);
     decodeInto(*d.windows1252, line, text);
