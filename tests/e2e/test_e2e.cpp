@@ -119,7 +119,12 @@ private Q_SLOTS:
         game_.setProcessEnvironment(env);
         game_.setProcessChannelMode(QProcess::ForwardedChannels);
         game_.start(QStringLiteral(PICTOLEX_BINARY), QStringList());
-        QTRY_VERIFY_WITH_TIMEOUT(!window(false).isEmpty(), 20000);
+        QString start;
+        QTRY_VERIFY_WITH_TIMEOUT(!(start = window(false)).isEmpty(), 20000);
+        // Centred: the window manager's frame moves the client area a little down.
+        const QPoint off =
+            clientArea(start).center() - QGuiApplication::primaryScreen()->geometry().center();
+        QVERIFY2(qAbs(off.x()) <= 2 && off.y() >= 0 && off.y() <= 30, qPrintable(start));
         // The name box has the focus; Tab goes on to "Start", and Enter presses it.
         xdotool({"type", "--delay", "20", "Hanako"});
         xdotool({"key", "Tab", "Return"});
