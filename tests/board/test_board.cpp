@@ -3,6 +3,7 @@
 #include "board/tile.h"
 #include "fakes.h"
 #include "results/results_list.h"
+#include "results/results_record.h"
 #include "shell/command_button.h"
 #include "shell/label.h"
 #include "shell/picture.h"
@@ -316,11 +317,22 @@ private Q_SLOTS:
         QVERIFY(app_->messages[1].startsWith(QLatin1String("1|Pictolex|Your time could not")));
         QCOMPARE(shown(), (QStringList{"lblScore", "lblTime", "lblGood"}));
 
-        const QByteArray older = "KEN" + QByteArray(38, ' ') + "Time = 0:00:50" +
-                                 QByteArray(14, ' ') + "2024/04/01 8:00:00\r\n";
+        // Of the older lines only KEN's can be the best, the older of two equal times: an hour
+        // counts, a name holding a time is no time, and lines that hold no record are passed over.
+        const auto at = [](const char* name, qint64 seconds) {
+            return formatRecord(name, seconds, QDateTime(QDate(2024, 4, 1), QTime(8, 0)));
+        };
+        const QStringList older{"",
+                                "notes",
+                                at("Z", 3605),
+                                at("KEN", 50),
+                                at("AMY", 50),
+                                at("Time = 0:00:01", 60),
+                                "B Time = 0:00:0"};
+        const QByteArray bytes = (older.join("\r\n") + "\r\n").toUtf8();
         QFile log(app_->userFolder + "results.txt");
         QVERIFY(blocker.remove() && QDir().mkpath(app_->userFolder));
-        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(older));
+        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(bytes));
         log.close();
         board().cmdSeeTimes_Click();
         board().cmdSeeTimes_Click();
@@ -328,11 +340,12 @@ private Q_SLOTS:
         QCOMPARE(startScreen().txtName->text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
-        // Each row starts with a left-to-right mark; the older record is the best.
-        QCOMPARE(listed(), (QStringList{u'\u200e' + mine, u'\u200e' + QString(older.trimmed())}));
-        QCOMPARE(board().lblBest->caption(), listed()[1]);
+        // Newest first; each row starts with a left-to-right mark.
+        QCOMPARE(listed().size(), 8);
+        QCOMPARE(listed()[0], u'\u200e' + mine);
+        QCOMPARE(board().lblBest->caption(), u'\u200e' + at("KEN", 50));
         QCOMPARE(shown(), (QStringList{"List1", "lblBest", "lblBestTitle"}));
-        QCOMPARE(QFile(log.fileName()).size(), older.size() + mine.size() + 2);
+        QCOMPARE(QFile(log.fileName()).size(), bytes.size() + mine.size() + 2);
     }
 };
 

@@ -27,24 +27,19 @@ QString run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString xdotool(const QStringList& args) {
-    return run(QStringLiteral("xdotool"), args);
+// Runs xdotool with the words of `command`.
+QString xdotool(const QString& command) {
+    return run(QStringLiteral("xdotool"), command.split(' '));
 }
 
 // Presses the button at `from`, moves the pointer there in steps as a hand would, and lets go.
 void drag(QPoint from, QPoint to) {
-    QStringList args{"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown",
-                     "1"};
+    QString command = QStringLiteral("mousemove %1 %2 mousedown 1").arg(from.x()).arg(from.y());
     for (int step = 1; step <= 6; ++step) {
         const QPoint at = from + (to - from) * step / 6;
-        args << "sleep"
-             << "0.03"
-             << "mousemove" << QString::number(at.x()) << QString::number(at.y());
+        command += QStringLiteral(" sleep 0.03 mousemove %1 %2").arg(at.x()).arg(at.y());
     }
-    xdotool(args << "sleep"
-                 << "0.1"
-                 << "mouseup"
-                 << "1");
+    xdotool(command + " sleep 0.1 mouseup 1");
 }
 
 // A window's client area on the screen, whatever frame the window manager put round it.
@@ -58,7 +53,7 @@ QRect clientArea(const QString& window) {
 
 // The game's visible window: the board, or the start screen.
 QString window(bool board) {
-    const QString found = xdotool({"search", "--onlyvisible", "--name", "^Pictolex$"});
+    const QString found = xdotool("search --onlyvisible --name ^Pictolex$");
     for (const QString& w : found.split('\n', Qt::SkipEmptyParts))
         if ((clientArea(w).width() > 600) == board)
             return w;
@@ -126,8 +121,8 @@ private Q_SLOTS:
             clientArea(start).center() - QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY2(qAbs(off.x()) <= 2 && off.y() >= 0 && off.y() <= 30, qPrintable(start));
         // The name box has the focus; Tab goes on to "Start", and Enter presses it.
-        xdotool({"type", "--delay", "20", "Hanako"});
-        xdotool({"key", "Tab", "Return"});
+        xdotool("type --delay 20 Hanako");
+        xdotool("key Tab Return");
         // Once the window manager has put the board in place, its pictures show where they go.
         QString board;
         QTRY_VERIFY_WITH_TIMEOUT(!(board = window(true)).isEmpty() &&
@@ -149,7 +144,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(look() && shows(layout::kGood, qRgb(255, 128, 255)), 2000);
 
         // "See All Times" holds the focus: Enter saves the time.
-        xdotool({"key", "Return"});
+        xdotool("key Return");
         QFile log(data_.filePath(QStringLiteral("pictolex/results.txt")));
         QTRY_VERIFY_WITH_TIMEOUT(log.size() > 0, 5000);
         QVERIFY(log.open(QIODevice::ReadOnly));
@@ -158,8 +153,8 @@ private Q_SLOTS:
                      saved.contains("Time = 0:0"),
                  saved.constData());
 
-        xdotool({"windowactivate", "--sync", board});
-        xdotool({"key", "alt+F4"});
+        xdotool("windowactivate --sync " + board);
+        xdotool("key alt+F4");
         QVERIFY2(game_.waitForFinished(5000), "the game did not end after Alt+F4");
         QVERIFY(game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0);
     }

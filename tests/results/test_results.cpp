@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results/best_record.h"
 #include "results/file_lock.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
@@ -87,7 +86,6 @@ private Q_SLOTS:
             << "Time = 0:00:01 " + QString(20, u'あ') + " Time = 0:04:00 " + kDate << 240LL;
         QTest::newRow("cut in the date") << "TARO Time = 0:01:23   2002/0" << 83LL;
         QTest::newRow("cut after the time") << "TARO Time = 0:01:23" << -1LL;
-        QTest::newRow("cut in the spaces after it") << "TARO Time = 0:01:23   " << -1LL;
         QTest::newRow("minutes past 59") << "X Time = 0:60:00 " + kDate << -1LL;
         QTest::newRow("13 hour digits") << "X Time = 1234567890123:00:00 " + kDate << -1LL;
         QTest::newRow("written by hand") << "best times of the class" << -1LL;
@@ -95,27 +93,6 @@ private Q_SLOTS:
     void parseRecordTime() {
         QFETCH(QString, line);
         QTEST(pictolex::parseRecordTime(line).value_or(-1), "seconds");
-    }
-
-    void chooseBest_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("best"); // -1: none
-        QTest::newRow("the oldest of equal times")
-            << QStringList{record("A", 130), record("B", 119), record("C", 119)} << 1;
-        QTest::newRow("hours count") << QStringList{record("A", 3599), record("B", 3605)} << 0;
-        QTest::newRow("a name with colons")
-            << QStringList{record("Z:00:00", 540), record("Y", 1)} << 1;
-        QTest::newRow("lines that hold no record")
-            << QStringList{"", "notes", record("A", 240).left(44), record("B", 240)} << 3;
-        QTest::newRow("a name holding a time")
-            << QStringList{record("A", 300), record("Time = 0:00:01", 60)} << 1;
-        QTest::newRow("no record at all") << QStringList{"", "notes"} << -1;
-    }
-    void chooseBest() {
-        QFETCH(QStringList, lines);
-        QTEST(int(pictolex::chooseBest(LogLines((lines.join("\r\n") + "\r\n").toUtf8()))
-                      .value_or(-1)),
-              "best");
     }
 
     void appendsWholeLines_data() {

@@ -89,7 +89,6 @@ private Q_SLOTS:
         QTest::newRow("26th character refused")
             << QStringList{QString(26, 'x'), "", QString(25, 'x')};
         QTest::newRow("line break") << QStringList{"Ann", "a\r\nb", "Annab"};
-        QTest::newRow("tab and escape") << QStringList{"", "K\tE\x1bN", "KEN"};
         QTest::newRow("line separator") << QStringList{"", "ゆき\u2028こ", "ゆきこ"};
         QTest::newRow("controls of direction")
             << QStringList{"", "\u202eTA\u2066RO\u2069\u200f", "TARO"};
