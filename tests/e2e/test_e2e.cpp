@@ -9,6 +9,7 @@
 #include "shell/units.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -112,7 +113,11 @@ private Q_SLOTS:
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("XDG_DATA_HOME", data_.path());
         game_.setProcessEnvironment(env);
-        game_.setProcessChannelMode(QProcess::ForwardedChannels);
+        game_.setProcessChannelMode(QProcess::MergedChannels);
+        // A recording of the player's own that will not play is passed over, silently.
+        QVERIFY(QDir().mkpath(data_.filePath("pictolex")));
+        QFile broken(data_.filePath("pictolex/airplane.wav"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("RIFF junk"));
         game_.start(QStringLiteral(PICTOLEX_BINARY), QStringList());
         QString start;
         QTRY_VERIFY_WITH_TIMEOUT(!(start = window(false)).isEmpty(), 20000);
@@ -157,6 +162,8 @@ private Q_SLOTS:
         xdotool("key alt+F4");
         QVERIFY2(game_.waitForFinished(5000), "the game did not end after Alt+F4");
         QVERIFY(game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0);
+        // Sounds played, with no sound device at all, yet not a word on the terminal.
+        QCOMPARE(game_.readAll(), QByteArray());
     }
 };
 

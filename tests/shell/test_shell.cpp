@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes.h"
-#include "shell/lazy_audio.h"
 #include "shell/mm_control.h"
 #include "shell/sound_cache.h"
 #include "shell/wav_file.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -104,37 +102,6 @@ private Q_SLOTS:
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples[0], '\x01');
         QVERIFY(QFile::resize(dir.filePath("c.wav"), 1044));
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples.size(), 1000);
-    }
-
-    // With no sound device at all, a sound of any kind, or no sound module, stays silent, is
-    // quick, and says nothing on the terminal.
-    void realOutputStaysSilentAndQuiet_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("module");
-        QTest::newRow("missing") << QByteArray() << true;
-        QTest::newRow("good") << shipped() << true;
-        QTest::newRow("no audio module") << shipped() << false;
-    }
-    void realOutputStaysSilentAndQuiet() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, module);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("word.wav")));
-        QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content)));
-        file.close();
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-        LazyAudioFactory factory(module ? audioModuleFor(QCoreApplication::applicationDirPath())
-                                        : dir.filePath(QStringLiteral("none.so")));
-        QCOMPARE(factory.loaded() != nullptr, module);
-        factory.prepare();
-        const std::unique_ptr<AudioDevice> device = factory.create();
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < 3; ++i)
-            if (device->open(file.fileName()))
-                device->play();
-        device->close();
-        QVERIFY2(timer.elapsed() < 2000, "a sound must never hang the game");
     }
 };
 
