@@ -314,14 +314,20 @@ private Q_SLOTS:
         QVERIFY(app_->messages[1].startsWith(QLatin1String("1|Pictolex|Your time could not")));
         QCOMPARE(shown(), (QStringList{"lblScore", "lblTime", "lblGood"}));
 
-        // Of the older lines, the best is the older of two equal times, its name holding a time
-        // of its own; an hour counts, and lines that hold no record are passed over.
+        // The best of the older lines is the older of two equal times; an hour counts; the time
+        // in a name is no time; a line cut short after its time, or with 60 seconds or 13 hour
+        // digits, holds no record. The log ends in a torn line.
         const auto at = [](const char* name, qint64 seconds) {
             return formatRecord(name, seconds, QDateTime(QDate(2024, 4, 1), QTime(8, 0)));
         };
-        const QString best = at("Time = 0:00:01", 40);
-        const QStringList older{"", "notes", at("Z", 3605), best, at("AMY", 40), "B Time = 0:00:0"};
-        const QByteArray bytes = (older.join("\r\n") + "\r\n").toUtf8();
+        const auto junk = [](const char* time) {
+            return "X Time = " + QString(time) + " 2024/4/1";
+        };
+        const QString best = at("Time = 0:00:01", 70);
+        const QStringList older({QString(), QStringLiteral("notes"), at("Z", 3605),
+                                 at("Time = 0:00:02", 3000), best, at("AMY", 70), junk("0:00:60"),
+                                 junk("0000000000000:00:05"), QStringLiteral("X Time = 0:00:07")});
+        const QByteArray bytes = older.join("\r\n").toUtf8();
         QFile log(app_->userFolder + "results.txt");
         QVERIFY(blocker.remove() && QDir().mkpath(app_->userFolder));
         QVERIFY(log.open(QIODevice::WriteOnly) && log.write(bytes));
@@ -333,11 +339,11 @@ private Q_SLOTS:
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
         // Newest first; each row starts with a left-to-right mark.
-        QCOMPARE(listed().size(), 7);
+        QCOMPARE(listed().size(), 10);
         QCOMPARE(listed()[0], u'\u200e' + mine);
         QCOMPARE(board().lblBest->caption(), u'\u200e' + best);
         QCOMPARE(shown(), (QStringList{"List1", "lblBest", "lblBestTitle"}));
-        QCOMPARE(QFile(log.fileName()).size(), bytes.size() + mine.size() + 2);
+        QCOMPARE(QFile(log.fileName()).size(), bytes.size() + 2 + mine.size() + 2);
     }
 };
 

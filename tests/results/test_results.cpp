@@ -77,24 +77,6 @@ class TestResults : public QObject {
     }
 
 private Q_SLOTS:
-    void parseRecordTime_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<qint64>("seconds"); // -1: not a record
-        QTest::newRow("hours count") << record("A", 3605) << 3605LL;
-        QTest::newRow("a name with colons") << record("A:1:2", 130) << 130LL;
-        QTest::newRow("a name holding a time")
-            << "Time = 0:00:01 " + QString(20, u'あ') + " Time = 0:04:00 " + kDate << 240LL;
-        QTest::newRow("cut in the date") << "TARO Time = 0:01:23   2002/0" << 83LL;
-        QTest::newRow("cut after the time") << "TARO Time = 0:01:23" << -1LL;
-        QTest::newRow("minutes past 59") << "X Time = 0:60:00 " + kDate << -1LL;
-        QTest::newRow("13 hour digits") << "X Time = 1234567890123:00:00 " + kDate << -1LL;
-        QTest::newRow("written by hand") << "best times of the class" << -1LL;
-    }
-    void parseRecordTime() {
-        QFETCH(QString, line);
-        QTEST(pictolex::parseRecordTime(line).value_or(-1), "seconds");
-    }
-
     void appendsWholeLines_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("name");
