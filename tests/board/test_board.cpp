@@ -53,45 +53,6 @@ bool sendDrop(QWidget& widget, QMimeData& data) {
     return enter.isAccepted() && QApplication::sendEvent(&widget, &drop) && drop.isAccepted();
 }
 
-GameBoard& board() {
-    return gameBoard();
-}
-Label& word(int cell) {
-    return *board().lbl[size_t(cell)];
-}
-Tile& tile(int cell) {
-    return *board().img[size_t(cell)];
-}
-bool drop(int source, int target) {
-    const std::unique_ptr<QMimeData> mime(Tile::makeMimeData(source));
-    return sendDrop(tile(target), *mime);
-}
-// Every picture dropped on its word, word by word, and the clock's next tick.
-void finishRound() {
-    for (int cell = 1; cell <= kCells; ++cell)
-        for (int source = 1; source <= kCells; ++source)
-            if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
-                drop(source, cell);
-    board().Timer1_Timer();
-}
-// The rows of the results list, from the top.
-QStringList listed() {
-    QStringList rows;
-    for (int row = 0; row < board().List1->model()->rowCount(); ++row)
-        rows << board().List1->model()->index(row, 0).data().toString();
-    return rows;
-}
-// The names of the status controls that show.
-QStringList shown() {
-    QStringList names;
-    const GameBoard& b = board();
-    for (QWidget* w : QList<QWidget*>{b.lblTitle, b.lblScore, b.lblTime, b.lblGood, b.List1,
-                                      b.lblBest, b.lblBestTitle})
-        if (w->isVisible())
-            names << w->objectName();
-    return names;
-}
-
 } // namespace
 
 class TestBoard : public QObject {
@@ -99,10 +60,42 @@ class TestBoard : public QObject {
     std::unique_ptr<QTemporaryDir> data_;
     std::unique_ptr<TestApp> app_;
 
+    GameBoard& board() const { return app_->gameBoard(); }
+    Label& word(int cell) const { return *board().lbl[size_t(cell)]; }
+    Tile& tile(int cell) const { return *board().img[size_t(cell)]; }
+    bool drop(int source, int target) const {
+        const std::unique_ptr<QMimeData> mime(Tile::makeMimeData(source));
+        return sendDrop(tile(target), *mime);
+    }
+    // Every picture dropped on its word, word by word, and the clock's next tick.
+    void finishRound() const {
+        for (int cell = 1; cell <= kCells; ++cell)
+            for (int source = 1; source <= kCells; ++source)
+                if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
+                    drop(source, cell);
+        board().Timer1_Timer();
+    }
+    // The rows of the results list, from the top.
+    QStringList listed() const {
+        QStringList rows;
+        for (int row = 0; row < board().List1->model()->rowCount(); ++row)
+            rows << board().List1->model()->index(row, 0).data().toString();
+        return rows;
+    }
+    // The names of the status controls that show.
+    QStringList shown() const {
+        QStringList names;
+        const GameBoard& b = board();
+        for (QWidget* w : QList<QWidget*>{b.lblTitle, b.lblScore, b.lblTime, b.lblGood, b.List1,
+                                          b.lblBest, b.lblBestTitle})
+            if (w->isVisible())
+                names << w->objectName();
+        return names;
+    }
     void startGame(const Draws& draws) {
         app_->values = draws;
         frmS().show();
-        startScreen().cmdStart_Click();
+        app_->startScreen().cmdStart_Click();
         app_->sounds.clear();
     }
 
@@ -239,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(16, 1)) == 0);
         QCOMPARE(tile(35).image().convertToFormat(QImage::Format_ARGB32), exact);
         QCOMPARE(tile(2).image(), iconImage("ear"));
-        QCOMPARE(startScreen().Image3->image(), banana); // the demonstration's banana too
+        QCOMPARE(app_->startScreen().Image3->image(), banana); // the demonstration's banana too
         QVERIFY(drop(36, 2) && tile(2).image() == banana && word(2).backColor() == kCyan);
     }
 
@@ -302,7 +295,7 @@ private Q_SLOTS:
     void seeAllTimes() {
         startGame(deal());
         board().cmdSeeTimes_Click();
-        QVERIFY(startScreen().txtName->text().isEmpty());
+        QVERIFY(app_->startScreen().txtName->text().isEmpty());
         app_->time = app_->time.addSecs(83);
         board().Timer1_Timer();
         finishRound();
@@ -335,7 +328,7 @@ private Q_SLOTS:
         board().cmdSeeTimes_Click();
         board().cmdSeeTimes_Click();
         QCOMPARE(app_->messages.size(), 2);
-        QCOMPARE(startScreen().txtName->text(), QStringLiteral("NO NAME"));
+        QCOMPARE(app_->startScreen().txtName->text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
         // Newest first; each row starts with a left-to-right mark.

@@ -37,7 +37,7 @@ private Q_SLOTS:
         TestApp app;
         frmS().show();
         if (started)
-            startScreen().cmdStart_Click();
+            app.startScreen().cmdStart_Click();
         app.sounds.clear();
         QVERIFY(closeBoard ? frmBack().close() : frmS().close());
         QVERIFY(!frmS().isLoaded() && !frmBack().isLoaded() && !frmBack().isVisible());

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(bool, start);
         QFETCH(int, arrived);
         QFETCH(int, spoken);
-        StartScreen& s = startScreen();
+        StartScreen& s = app_->startScreen();
         for (int i = 0; i < ticks && s.Timer1->isEnabled(); ++i)
             s.Timer1_Timer();
         QCOMPARE(s.Timer1->isEnabled(), arrived < 4);
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
         QCOMPARE(!s.Timer1->isEnabled() && !s.Timer2->isEnabled(), start || secondTicks > 1);
-        QCOMPARE(s.isVisible() && !gameBoard().isVisible(), !start);
+        QCOMPARE(s.isVisible() && !app_->gameBoard().isVisible(), !start);
     }
 
     void nameBoxKeepsNamesOnOneLine_data() {
@@ -97,14 +97,14 @@ private Q_SLOTS:
     }
     void nameBoxKeepsNamesOnOneLine() {
         QFETCH(QStringList, typedPastedKept);
-        QTest::keyClicks(startScreen().txtName, typedPastedKept[0]);
+        QTest::keyClicks(app_->startScreen().txtName, typedPastedKept[0]);
         QGuiApplication::clipboard()->setText(typedPastedKept[1]);
-        startScreen().txtName->paste();
-        QCOMPARE(startScreen().txtName->text(), typedPastedKept[2]);
+        app_->startScreen().txtName->paste();
+        QCOMPARE(app_->startScreen().txtName->text(), typedPastedKept[2]);
     }
 
     void everyCaptionFitsItsControl() {
-        startScreen().cmdStart_Click();
+        app_->startScreen().cmdStart_Click();
         for (QWidget* window : QList<QWidget*>{&frmS(), &frmBack()})
             for (const Label* label : window->findChildren<Label*>())
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),

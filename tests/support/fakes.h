@@ -70,14 +70,9 @@ struct TestApp : FakeMachine {
     QStringList played(const QString& window) const {
         return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
     }
+    // The windows as the tests see them, whole.
+    StartScreen& startScreen() const { return static_cast<StartScreen&>(frmS()); }
+    GameBoard& gameBoard() const { return static_cast<GameBoard&>(frmBack()); }
 };
-
-// The windows as the tests see them, whole.
-inline StartScreen& startScreen() {
-    return static_cast<StartScreen&>(frmS());
-}
-inline GameBoard& gameBoard() {
-    return static_cast<GameBoard&>(frmBack());
-}
 
 } // namespace pictolex::test
