@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
 // libFuzzer target: any bytes as a results log, through the line decoder and the time parser.
 #include "results/log_text.h"
 #include "results/results_record.h"

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pictolex developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# deb.sh build|check|run|install SOURCE DIR GENERATOR, the Debian package checked unpacked.
-# build: the game alone in Release in DIR/game, packed into DIR/deb and unpacked into DIR/deb/root
-# when anything changed; check: files, fields, lintian, hardening; run: the unpacked game starts;
-# install (only with PICTOLEX_SYSTEM_INSTALL_TEST=1, else 77): apt install, start, apt remove.
+# deb.sh build|check|run|install SOURCE DIR GENERATOR: the Release game packed into DIR/deb and
+# unpacked into DIR/deb/root, checked there; install runs only with PICTOLEX_SYSTEM_INSTALL_TEST=1.
 set -euo pipefail
 src=$2 game=$3/game out=$3/deb root=$3/deb/root
 fail() { echo "deb.sh: $*" >&2; exit 1; }
@@ -50,7 +48,6 @@ check)
     [ -x "$usr/games/pictolex" ] && [ ! -e "$usr/bin" ] || fail "the program is not in /usr/games"
     diff -r "$src/assets/sounds" "$usr/share/pictolex" || fail "the sounds differ"
     grep -qx 'Exec=/usr/games/pictolex' "$usr/share/applications/pictolex.desktop" || fail "Exec="
-    desktop-file-validate "$usr/share/applications/pictolex.desktop"
     control=$(dpkg-deb -f "$deb") # the Qt libraries with versions, as dpkg-shlibdeps gives them
     for want in '^Package: pictolex$' '^Section: games$' "^Architecture: $arch$" \
         '^Depends: .*'{libqt6{core6,gui6,widgets6,multimedia6}' \(>= ',qt6-qpa-plugins} \

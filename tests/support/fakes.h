@@ -66,11 +66,9 @@ struct TestApp : FakeMachine {
         QStringList mine = sounds.filter(QRegularExpression("^" + window + ":"));
         return mine.replaceInStrings(QRegularExpression("^\\w+:|\\S*/"), QString());
     }
-    // The files a window opened.
     QStringList played(const QString& window) const {
         return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
     }
-    // The windows as the tests see them, whole.
     StartScreen& startScreen() const { return static_cast<StartScreen&>(frmS()); }
     GameBoard& gameBoard() const { return static_cast<GameBoard&>(frmBack()); }
 };
