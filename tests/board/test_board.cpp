@@ -57,7 +57,8 @@ bool sendDrop(QWidget& widget, QMimeData& data) {
 
 class TestBoard : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> data_;
+    QTemporaryDir data_;
+    int folders_ = 0; // a player's folder a test, not there yet
     std::unique_ptr<TestApp> app_;
 
     GameBoard& board() const { return app_->gameBoard(); }
@@ -99,27 +100,21 @@ class TestBoard : public QObject {
 
 private Q_SLOTS:
     void init() {
-        data_ = std::make_unique<QTemporaryDir>();
         app_ = std::make_unique<TestApp>();
-        app_->userFolder = data_->filePath(QStringLiteral("pictolex/"));
+        app_->userFolder = data_.filePath(QStringLiteral("pictolex%1/").arg(++folders_));
     }
-    void cleanup() {
-        app_.reset();
-        data_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void everyWordHasAPictureAndASound() {
-        QSet<QByteArray> pictures;
+        QList<QImage> pictures;
         for (const std::string_view name : kWords) {
             const QString w = QString::fromLatin1(name);
             QFile sound(frmS().rootPath() + w + ".wav");
             QVERIFY2(sound.open(QIODevice::ReadOnly) && parseWav(sound.readAll()), qPrintable(w));
             const QImage picture = iconImage(w);
-            QCOMPARE(picture.size(), QSize(32, 32));
-            pictures << QByteArray(reinterpret_cast<const char*>(picture.constBits()),
-                                   picture.sizeInBytes());
+            QVERIFY2(picture.size() == QSize(32, 32) && !pictures.contains(picture), qPrintable(w));
+            pictures << picture;
         }
-        QCOMPARE(pictures.size(), kCells);
         QVERIFY(QFile::exists(frmS().rootPath() + "good.wav"));
     }
 
@@ -247,26 +242,21 @@ private Q_SLOTS:
         QCOMPARE(shown(), (QStringList{"lblScore", "lblTime", "lblGood"}));
         QVERIFY(!board().Timer1->isEnabled());
         QCOMPARE(app_->played("frmBack").filter("good"), QStringList{"good.wav"});
-        for (int i = 1; i <= kCells; ++i)
-            QCOMPARE(tile(i).dragMode(), 0);
     }
 
     void newRound_data() {
-        QTest::addColumn<int>("drops");
+        QTest::addColumn<bool>("finished");
         QTest::addColumn<bool>("seenTimes");
-        QTest::newRow("in the middle of a round") << 1 << false;
-        QTest::newRow("after the round") << 36 << false;
-        QTest::newRow("after See All Times") << 36 << true;
+        QTest::newRow("in the middle of a round") << false << false;
+        QTest::newRow("after the round") << true << false;
+        QTest::newRow("after See All Times") << true << true;
     }
     void newRound() {
-        QFETCH(int, drops);
+        QFETCH(bool, finished);
         QFETCH(bool, seenTimes);
         app_->screen = QSize(1024, 768);
         startGame(deal());
-        if (drops == 1)
-            drop(36, 2);
-        if (drops == 36)
-            finishRound();
+        finished ? finishRound() : void(drop(36, 2));
         if (seenTimes)
             board().cmdSeeTimes_Click();
         app_->time = app_->time.addSecs(600);
