@@ -300,9 +300,9 @@ private Q_SLOTS:
         const auto at = [](const char* name, qint64 seconds) {
             return formatRecord(name, seconds, QDateTime(QDate(2024, 4, 1), QTime(8, 0)));
         };
-        const QString best = at("Time = 0:00:01", 70);
+        const QString best = at("Time = 0:00:02", 70);
         const QStringList older(
-            {QString(), QStringLiteral("notes"), at("Z", 3605), at("Time = 0:00:02", 3000), best,
+            {QString(), QStringLiteral("notes"), at("Z", 3605), at("Time = 0:00:01", 3000), best,
              at("AMY", 70), "X Time = 0:00:60 2024/4/1", "X Time = 0000000000000:00:05 2024/4/1",
              QStringLiteral("X Time = 0:00:07")});
         const QByteArray bytes = older.join("\r\n").toUtf8();
