@@ -74,7 +74,7 @@ bool GameClock::tick(const QDateTime& now, int score) {
 }
 
 QString GameClock::text() const {
-    return QStringLiteral("Time = ") + formatElapsed(elapsedTime_);
+    return kTimeLabel + formatElapsed(elapsedTime_);
 }
 
 } // namespace pictolex

@@ -55,7 +55,10 @@ QString scoreResetText();
 // late or skipped ticks never slow it. It stops once every cell is matched.
 class GameClock {
 public:
-    void start(const QDateTime& now) { startTime_ = now; }
+    void start(const QDateTime& now) {
+        startTime_ = now;
+        elapsedTime_ = 0;
+    }
     // One tick. Answers whether the round is complete.
     bool tick(const QDateTime& now, int score);
 
@@ -66,7 +69,5 @@ private:
     QDateTime startTime_;
     qint64 elapsedTime_ = 0;
 };
-
-inline const QString kClockReset = QStringLiteral("Time = 0:00:00");
 
 } // namespace pictolex

@@ -178,9 +178,9 @@ void GameBoard::placeButtons() {
 void GameBoard::newRound() {
     context_.platform().random.reseedFromTime();
     model_.resetScore();
-    lblTime->setCaption(kClockReset);
-    lblScore->setCaption(scoreResetText());
     clock_.start(context_.platform().clock.now());
+    lblTime->setCaption(clock_.text());
+    lblScore->setCaption(scoreResetText());
     model_.resetTiles();
     model_.shuffle(context_.platform().random);
     showTiles();

@@ -83,7 +83,7 @@ LogLines::LogLines(QByteArrayView bytes)
 LogLines::LogLines(std::shared_ptr<const LogBytes> bytes) : bytes_(std::move(bytes)) {
     const char* const data = bytes_->data();
     const qsizetype size = bytes_->size();
-    starts_.reserve(size_t(size / 48 + 2)); // records are about 90 bytes
+    starts_.reserve(size_t(size / 48 + 2)); // room for lines of half a record's 90 bytes
     qsizetype start = QByteArrayView(data, size).startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
     while (start < size) {
         starts_.push_back(quint32(start));
