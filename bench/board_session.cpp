@@ -5,7 +5,7 @@
 #include "app/application.h"
 #include "board/game_board.h"
 #include "board/tile.h"
-#include "shell/label.h"
+#include "controls/label.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>

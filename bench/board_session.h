@@ -3,8 +3,8 @@
 #pragma once
 
 #include "figures.h"
-#include "shell/app_context.h"
-#include "shell/system_platform.h"
+#include "platform/system_services.h"
+#include "windows/app_context.h"
 
 #include <cstdio>
 #include <memory>

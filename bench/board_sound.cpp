@@ -10,7 +10,7 @@
 #include "board/game_board.h"
 #include "board/tile.h"
 #include "board_session.h"
-#include "shell/qt_audio.h"
+#include "sound/qt_audio.h"
 
 #include <QApplication>
 #include <QAudioSink>

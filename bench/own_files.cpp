@@ -4,7 +4,7 @@
 // Start-up with the player's own folder full: a photograph of 1600 by 1200 pixels for each of
 // the 36 words and a recording for each of the 37 sounds, against the folder empty, in
 // alternate runs of bench_startup --own. Prints bench_startup's FIGURE lines.
-#include "board/words.h"
+#include "rules/words.h"
 
 #include <QCoreApplication>
 #include <QDir>

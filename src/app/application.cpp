@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/system_platform.h"
 #include "board/game_board.h"
-#include "shell/system_platform.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>
@@ -13,8 +13,8 @@
 namespace pictolex {
 
 WindowMakers gameWindows() {
-    return {[](AppContext& context) { return std::make_unique<StartScreen>(context); },
-            [](AppContext& context) { return std::make_unique<GameBoard>(context); }};
+    return {[](const Platform& platform) { return std::make_unique<StartScreen>(platform); },
+            [](const Platform& platform) { return std::make_unique<GameBoard>(platform); }};
 }
 
 int runGame(QApplication& app) {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/app_context.h"
+#include "windows/app_context.h"
 
 class QApplication;
 

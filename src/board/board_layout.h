@@ -2,16 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rules/cells.h"
+
 #include <QRect>
 
 namespace pictolex {
-
-// The board: cells numbered 1 to kCells row by row from the top left, each a picture tile with
-// its word beneath. Tile 0 is the spare tile, which is never shown.
-inline constexpr int kColumns = 6;
-inline constexpr int kRows = 6;
-inline constexpr int kCells = kColumns * kRows;
-inline constexpr int kSpare = 0;
 
 // Where a cell's picture tile stands in the window, in twips. Tile 13 sits a little lower.
 constexpr QRect tileRect(int cell) {

@@ -4,15 +4,15 @@
 
 #include "board/board_layout.h"
 #include "board/tile.h"
+#include "controls/command_button.h"
+#include "controls/fonts.h"
+#include "controls/label.h"
+#include "controls/units.h"
+#include "controls/window_timer.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
-#include "shell/app_context.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/label.h"
-#include "shell/mm_control.h"
-#include "shell/units.h"
-#include "shell/window_timer.h"
+#include "sound/mm_control.h"
+#include "windows/windows.h"
 
 #include <QLineEdit>
 
@@ -31,7 +31,7 @@ Label* boardLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 } // namespace
 
-GameBoard::GameBoard(AppContext& context) : GameBoardForm(context) {
+GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setBackColor(bgr(colors::kBlue));
@@ -44,7 +44,7 @@ GameBoard::GameBoard(AppContext& context) : GameBoardForm(context) {
     buildButtons();
     buildResultsView();
 
-    Timer1 = new WindowTimer(1000, true, context.platform().realTimers, this);
+    Timer1 = new WindowTimer(1000, true, platform.realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &WindowTimer::Timer, this, &GameBoard::Timer1_Timer);
 }
@@ -141,7 +141,7 @@ void GameBoard::buildSpareCell() {
 const QImage& GameBoard::picture(const QString& tag) {
     auto found = pictures_.find(tag);
     if (found == pictures_.end())
-        found = pictures_.insert(tag, wordPicture(tag, context_.platform().userFolder));
+        found = pictures_.insert(tag, wordPicture(tag, platform().userFolder));
     return *found;
 }
 
@@ -166,7 +166,7 @@ void GameBoard::showPairStates() {
 }
 
 void GameBoard::placeButtons() {
-    const int screenWidth = toTwips(context_.platform().screen.size().width());
+    const int screenWidth = toTwips(platform().screen.size().width());
     const int seeTimesWidth = toTwips(cmdSeeTimes->width());
     const int left = screenWidth - seeTimesWidth - 500;
     const int top = 500;
@@ -176,13 +176,13 @@ void GameBoard::placeButtons() {
 }
 
 void GameBoard::newRound() {
-    context_.platform().random.reseedFromTime();
+    platform().random.reseedFromTime();
     model_.resetScore();
-    clock_.start(context_.platform().clock.now());
+    clock_.start(platform().clock.now());
     lblTime->setCaption(clock_.text());
     lblScore->setCaption(scoreResetText());
     model_.resetTiles();
-    model_.shuffle(context_.platform().random);
+    model_.shuffle(platform().random);
     showTiles();
     showPairStates();
 }
@@ -210,7 +210,7 @@ void GameBoard::lbl_Click(int index) {
 }
 
 void GameBoard::Timer1_Timer() {
-    const bool complete = clock_.tick(context_.platform().clock.now(), model_.score());
+    const bool complete = clock_.tick(platform().clock.now(), model_.score());
     lblTime->setCaption(clock_.text());
     if (!complete)
         return;
@@ -241,7 +241,7 @@ void GameBoard::Command1_Click() {
 void GameBoard::cmdSeeTimes_Click() {
     if (List1->isVisible())
         return;
-    MessageBoxes& messages = context_.platform().messages;
+    MessageBoxes& messages = platform().messages;
     const QString title = QStringLiteral("Pictolex");
     if (model_.score() < kCells) {
         messages.show(this, MessageBoxes::Icon::Information, title,
@@ -252,10 +252,10 @@ void GameBoard::cmdSeeTimes_Click() {
     if (name.text().isEmpty())
         name.setText(QStringLiteral("NO NAME"));
 
-    const QString& folder = context_.platform().userFolder;
+    const QString& folder = platform().userFolder;
     const ResultsLog log(folder.isEmpty() ? QString() : folder + QStringLiteral("results.txt"));
     ResultsView view =
-        logAndRead(log, name.text(), clock_.elapsedSeconds(), context_.platform().clock.now());
+        logAndRead(log, name.text(), clock_.elapsedSeconds(), platform().clock.now());
     if (!view.error.isEmpty())
         messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
     // A record that could not be saved leaves the round finished, so the player can try again.

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "board/board_layout.h"
-#include "board/board_model.h"
-#include "shell/windows.h"
+#include "rules/board_model.h"
+#include "windows/windows.h"
 
 #include <QHash>
 #include <QImage>
@@ -21,7 +21,7 @@ class Tile;
 class GameBoard : public GameBoardForm {
     Q_OBJECT
 public:
-    explicit GameBoard(AppContext& context);
+    explicit GameBoard(const Platform& platform);
 
     WindowTimer& clockTimer() override;
 

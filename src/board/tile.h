@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/picture.h"
+#include "controls/picture.h"
 
 #include <optional>
 

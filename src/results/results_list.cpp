@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/results_list.h"
 
-#include "results/display_columns.h"
-#include "shell/bidi.h"
+#include "text/bidi.h"
+#include "text/display_columns.h"
 
 #include <QAbstractListModel>
 

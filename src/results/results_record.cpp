@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/results_record.h"
 
+#include "text/display_columns.h"
+
 #include <QLatin1StringView>
 
 namespace pictolex {
@@ -69,14 +71,6 @@ void padToColumn(QString& line, int& usedColumns, int column, bool needsSpace) {
 }
 
 } // namespace
-
-QString formatElapsed(qint64 seconds) {
-    seconds = std::max<qint64>(seconds, 0);
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime& loggedAt) {
     QString line = name;

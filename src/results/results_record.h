@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results/display_columns.h"
+#include "rules/time_text.h"
 
 #include <QDateTime>
-#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -13,16 +12,9 @@
 
 namespace pictolex {
 
-// What stands before the time taken in a record.
-inline constexpr QLatin1StringView kTimeLabel("Time = ");
-
 // Columns of a results record, counted from 1.
 inline constexpr int kTimeColumn = 42;
 inline constexpr int kDateColumn = 70;
-
-// A time taken as H:mm:ss: the total hours without a leading zero (so a round of a day and
-// an hour reads "25:00:00"), then two-digit minutes and seconds. Negative values read as 0.
-QString formatElapsed(qint64 seconds);
 
 // One results record, without its line end: the name from column 1, "Time = " and the time
 // taken from column 42, the date yyyy/MM/dd, a space and the time of day H:mm:ss from

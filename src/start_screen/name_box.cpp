@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_screen/name_box.h"
 
-#include "shell/bidi.h"
+#include "text/bidi.h"
 
 namespace pictolex {
 

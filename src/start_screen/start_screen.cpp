@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_screen/start_screen.h"
 
-#include "shell/app_context.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/label.h"
-#include "shell/mm_control.h"
-#include "shell/picture.h"
-#include "shell/units.h"
-#include "shell/window_timer.h"
-#include "start_screen/demonstration.h"
+#include "controls/command_button.h"
+#include "controls/fonts.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/units.h"
+#include "controls/window_timer.h"
+#include "rules/demonstration.h"
+#include "sound/mm_control.h"
 #include "start_screen/name_box.h"
+#include "windows/windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,7 +52,7 @@ QString soundFolderFor(const QString& executableDir) {
     return QDir::cleanPath(executableDir + QStringLiteral("/../share/pictolex")) + QLatin1Char('/');
 }
 
-StartScreen::StartScreen(AppContext& context) : StartScreenForm(context) {
+StartScreen::StartScreen(const Platform& platform) : StartScreenForm(platform) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -62,7 +62,7 @@ StartScreen::StartScreen(AppContext& context) : StartScreenForm(context) {
     buildDemonstration();
     buildNameAndStart();
 
-    const bool real = context.platform().realTimers;
+    const bool real = platform.realTimers;
     Timer1 = new WindowTimer(65, true, real, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2 = new WindowTimer(1000, false, real, this);
@@ -82,7 +82,7 @@ void StartScreen::buildTitleAndCredit() {
 }
 
 void StartScreen::buildDemonstration() {
-    const QString& folder = context_.platform().userFolder;
+    const QString& folder = platform().userFolder;
     Image1 = demoPicture(this, "Image1", QStringLiteral("snowflake"), 1140, folder);
     Image2 = demoPicture(this, "Image2", QStringLiteral("flag"), 2820, folder);
     Image3 = demoPicture(this, "Image3", QStringLiteral("banana"), 4470, folder);
@@ -127,7 +127,7 @@ QLineEdit& StartScreen::nameBox() {
 }
 
 void StartScreen::Form_Load() {
-    const QSize screen = context_.platform().screen.size();
+    const QSize screen = platform().screen.size();
     const double left = screen.width() / 2.0 - frameGeometry().width() / 2.0;
     const double top = screen.height() / 2.0 - frameGeometry().height() / 2.0;
     move(int(std::lround(left)), int(std::lround(top)));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/windows.h"
+#include "windows/windows.h"
 
 namespace pictolex {
 
@@ -16,7 +16,7 @@ class WindowTimer;
 class StartScreen : public StartScreenForm {
     Q_OBJECT
 public:
-    explicit StartScreen(AppContext& context);
+    explicit StartScreen(const Platform& platform);
 
     QString rootPath() override;
     QLineEdit& nameBox() override;

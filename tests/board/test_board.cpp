@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tile.h"
+#include "controls/command_button.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/window_timer.h"
 #include "fakes.h"
 #include "results/results_list.h"
 #include "results/results_record.h"
-#include "shell/command_button.h"
-#include "shell/label.h"
-#include "shell/picture.h"
-#include "shell/wav_file.h"
-#include "shell/window_timer.h"
+#include "sound/wav_file.h"
 #include "start_screen/name_box.h"
 
 #include <QMimeData>

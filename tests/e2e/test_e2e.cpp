@@ -3,9 +3,9 @@
 // One whole round of the real game on the X display that test.sh starts, played with real
 // mouse and keyboard input: the pictures are found on the screen and dragged onto their words.
 #include "board/board_layout.h"
-#include "board/words.h"
-#include "shell/picture.h"
-#include "shell/units.h"
+#include "controls/picture.h"
+#include "controls/units.h"
+#include "rules/words.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes.h"
-#include "shell/mm_control.h"
-#include "shell/sound_cache.h"
-#include "shell/wav_file.h"
+#include "sound/mm_control.h"
+#include "sound/sound_cache.h"
+#include "sound/wav_file.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

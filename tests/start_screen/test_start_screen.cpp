@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/game_board.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/window_timer.h"
 #include "fakes.h"
-#include "shell/label.h"
-#include "shell/picture.h"
-#include "shell/window_timer.h"
 #include "start_screen/name_box.h"
 #include "start_screen/start_screen.h"
 

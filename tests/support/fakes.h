@@ -4,7 +4,7 @@
 
 #include "app/application.h"
 #include "board/game_board.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "start_screen/start_screen.h"
 
 #include <QRegularExpression>

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+
+namespace pictolex {
+
+namespace {
+
+const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
+
+// Tells Qt which installed family stands in for each named family that is missing. The pop
+// face has its stand-in chosen in namedFont, weight and all.
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(fonts::kHandwriting, QStringList{QStringLiteral("Dancing Script")});
+    QFont::insertSubstitutions(fonts::kSansSerif, QStringList{QStringLiteral("Liberation Sans"),
+                                                              QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(fonts::kGothic, QStringList{QStringLiteral("IPAPGothic"),
+                                                           QStringLiteral("Noto Sans CJK JP")});
+}
+
+} // namespace
+
+QFont namedFont(const QString& family, double points, bool bold, bool italic) {
+    static const bool substituted = [] {
+        installFontSubstitutions();
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(family);
+    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    const bool pop = family == fonts::kPopP || family == fonts::kPopS;
+    if (pop && !QFontDatabase::hasFamily(family)) {
+        // The pop face is heavy by nature; its stand-in must be too.
+        font.setFamily(kHeavyDisplay);
+        font.setWeight(QFont::Black);
+    }
+    return font;
+}
+
+} // namespace pictolex

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/lazy_audio.h"
+
+#include "sound/audio_module.h"
+
+#include <QDir>
+
+namespace pictolex {
+
+namespace {
+
+// Stands in for the module's device until the first sound asks for it.
+class LazyDevice : public AudioDevice {
+public:
+    explicit LazyDevice(LazyAudioFactory& factory) : factory_(factory) {}
+
+    bool open(const QString& path) override {
+        if (!inner_) {
+            if (AudioFactory* real = factory_.loaded())
+                inner_ = real->create();
+        }
+        return inner_ && inner_->open(path);
+    }
+    void play() override {
+        if (inner_)
+            inner_->play();
+    }
+    void close() override {
+        if (inner_)
+            inner_->close();
+    }
+
+private:
+    LazyAudioFactory& factory_;
+    std::unique_ptr<AudioDevice> inner_;
+};
+
+} // namespace
+
+LazyAudioFactory::LazyAudioFactory(QString modulePath) : library_(modulePath) {}
+
+std::unique_ptr<AudioDevice> LazyAudioFactory::create() {
+    return std::make_unique<LazyDevice>(*this);
+}
+
+void LazyAudioFactory::prepare() {
+    if (AudioFactory* real = loaded())
+        real->prepare();
+}
+
+AudioFactory* LazyAudioFactory::loaded() {
+    if (!tried_) {
+        tried_ = true;
+        const auto make = reinterpret_cast<AudioModuleEntry>(library_.resolve(kAudioModuleEntry));
+        if (make)
+            real_.reset(make());
+    }
+    return real_.get();
+}
+
+QString audioModuleFor(const QString& executableDir) {
+    return QDir::cleanPath(executableDir + QStringLiteral("/../lib/pictolex/pictolex_audio.so"));
+}
+
+} // namespace pictolex
