@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/install_layout.h"
 #include "platform/system_services.h"
 #include "sound/lazy_audio.h"
 

@@ -35,8 +35,6 @@ inline constexpr QRect kBest{1320, 1020, 11715, 375};
 inline constexpr QRect kSeeTimes{12300, 480, 1365, 945};
 inline constexpr QRect kStartAgain{12360, 1740, 1365, 945};
 inline constexpr QRect kResults{1260, 1500, 11775, 8700}; // over the whole grid
-inline constexpr QRect kSpareTile{1020, 300, 480, 480};
-inline constexpr QRect kSpareWord{6600, 1140, 2115, 255};
 } // namespace layout
 
 } // namespace pictolex

@@ -11,7 +11,6 @@
 #include "controls/window_timer.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
-#include "sound/mm_control.h"
 #include "windows/windows.h"
 
 #include <QLineEdit>
@@ -39,14 +38,15 @@ GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
     setWindowState(Qt::WindowMaximized);
 
     buildCells();
-    buildSpareCell();
     buildStatusLabels();
     buildButtons();
     buildResultsView();
 
     Timer1 = new WindowTimer(1000, true, platform.realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &WindowTimer::Timer, this, &GameBoard::Timer1_Timer);
+    connect(Timer1, &WindowTimer::timeout, this, &GameBoard::Timer1_Timer);
+    connect(this, &Form::loaded, this, &GameBoard::Form_Load);
+    connect(this, &Form::unloading, this, &GameBoard::Form_Unload);
 }
 
 void GameBoard::buildStatusLabels() {
@@ -115,27 +115,16 @@ void GameBoard::buildCells() {
     for (int i = 1; i <= kCells; ++i) {
         auto* tile = new Tile(i, this);
         tile->placeTwips(tileRect(i));
-        connect(tile, &Tile::DragDrop, this,
+        connect(tile, &Tile::dropped, this,
                 [this, tile](int source) { img_DragDrop(tile->index(), *img[size_t(source)]); });
         img[size_t(i)] = tile;
 
         Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), BoardModel::word(i),
                                  wordFont, colors::kNavy, colors::kPink, Qt::AlignHCenter);
         place(word, wordRect(i));
-        connect(word, &Label::Click, this, [this, i] { lbl_Click(i); });
+        connect(word, &Label::clicked, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
     }
-}
-
-void GameBoard::buildSpareCell() {
-    img[kSpare] = new Tile(kSpare, this);
-    img[kSpare]->placeTwips(layout::kSpareTile);
-    img[kSpare]->hide();
-    lbl[kSpare] = boardLabel(this, "lbl(0)", "", namedFont(fonts::kGothic, 15.75, true), 0x000000,
-                             kNone, Qt::AlignHCenter);
-    place(lbl[kSpare], layout::kSpareWord);
-    lbl[kSpare]->hide();
-    showTiles();
 }
 
 const QImage& GameBoard::picture(const QString& tag) {
@@ -150,7 +139,7 @@ QString GameBoard::soundOf(int cell) {
 }
 
 void GameBoard::showTiles() {
-    for (int i = kSpare; i <= kCells; ++i) {
+    for (int i = 1; i <= kCells; ++i) {
         const QString& tag = model_.tag(i);
         if (img[size_t(i)]->tag() != tag)
             img[size_t(i)]->setContents(tag, picture(tag));
@@ -161,7 +150,7 @@ void GameBoard::showPairStates() {
     for (int i = 1; i <= kCells; ++i) {
         const bool matched = model_.isMatched(i);
         lbl[size_t(i)]->setBackColor(bgr(matched ? colors::kCyan : colors::kPink));
-        img[size_t(i)]->setDragMode(matched ? 0 : 1);
+        img[size_t(i)]->setDraggable(!matched);
     }
 }
 
@@ -274,9 +263,8 @@ void GameBoard::cmdSeeTimes_Click() {
 void GameBoard::Form_Unload() {
     stopSound(*this);
     stopSound(frmS());
-    frmS().Unload();
+    frmS().unload();
     Timer1->setEnabled(false);
-    Unload();
 }
 
 } // namespace pictolex

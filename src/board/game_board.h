@@ -25,11 +25,25 @@ public:
 
     WindowTimer& clockTimer() override;
 
+private:
+    void Form_Load();
+    void Form_Unload();
     void img_DragDrop(int index, Tile& source);
     void lbl_Click(int index);
     void Timer1_Timer();
     void Command1_Click();
     void cmdSeeTimes_Click();
+
+    void buildStatusLabels();
+    void buildResultsView();
+    void buildButtons();
+    void buildCells();
+    void placeButtons();
+    void newRound();
+    void showTiles();
+    void showPairStates();
+    const QImage& picture(const QString& tag);
+    QString soundOf(int cell);
 
     Label* lblTitle;                      // the title, "Pictolex"
     Label* lblScore;                      // "Score = ..."
@@ -41,25 +55,8 @@ public:
     CommandButton* Command1;              // "Start Again"
     ResultsList* List1;                   // every record, newest first
     WindowTimer* Timer1;                  // the game clock's tick
-    std::array<Tile*, kCells + 1> img{};  // the picture tiles; 0 is the spare tile
-    std::array<Label*, kCells + 1> lbl{}; // the words; 0 is never shown
-
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-
-private:
-    void buildStatusLabels();
-    void buildResultsView();
-    void buildButtons();
-    void buildCells();
-    void buildSpareCell();
-    void placeButtons();
-    void newRound();
-    void showTiles();
-    void showPairStates();
-    const QImage& picture(const QString& tag);
-    QString soundOf(int cell);
+    std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(36)
+    std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(36)
 
     BoardModel model_;
     GameClock clock_;

@@ -28,7 +28,7 @@ QByteArray boardToken() {
 
 Tile::Tile(int index, QWidget* parent) : Picture(parent), index_(index) {
     setObjectName(QStringLiteral("img(%1)").arg(index));
-    setAcceptDrops(index > 0);
+    setAcceptDrops(true);
 }
 
 void Tile::setContents(const QString& tag, const QImage& picture) {
@@ -56,7 +56,7 @@ std::optional<int> Tile::sourceOf(const QMimeData* data) {
 }
 
 void Tile::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || dragMode_ != 1 || index_ == kSpare) {
+    if (event->button() != Qt::LeftButton || !draggable_) {
         Picture::mousePressEvent(event);
         return;
     }
@@ -89,7 +89,7 @@ void Tile::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    Q_EMIT DragDrop(*source);
+    Q_EMIT dropped(*source);
 }
 
 } // namespace pictolex

@@ -22,15 +22,16 @@ public:
     QString tag() const { return tag_; }
     void setContents(const QString& tag, const QImage& picture);
     const QImage& dragIcon() const { return image(); }
-    int dragMode() const { return dragMode_; }
-    void setDragMode(int mode) { dragMode_ = mode; }
+    bool isDraggable() const { return draggable_; }
+    void setDraggable(bool draggable) { draggable_ = draggable; }
 
     // The drag's data: which tile of which board it came from.
     static QMimeData* makeMimeData(int index);
     static std::optional<int> sourceOf(const QMimeData* data);
 
 Q_SIGNALS:
-    void DragDrop(int sourceIndex);
+    // A tile of this board, given by its index, was dropped here.
+    void dropped(int sourceIndex);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -41,7 +42,7 @@ protected:
 private:
     int index_;
     QString tag_;
-    int dragMode_ = 1;
+    bool draggable_ = true;
 };
 
 } // namespace pictolex

@@ -3,18 +3,15 @@
 #include "controls/form.h"
 
 #include "controls/window_timer.h"
-#include "sound/mm_control.h"
+#include "sound/sound_player.h"
 
 #include <QCloseEvent>
 
 namespace pictolex {
 
 Form::Form(const Platform& platform)
-    : QWidget(nullptr),
-      MMControl1(new MMControl(platform.audio.create(), platform.userFolder, this)),
-      platform_(platform) {
-    MMControl1->setObjectName(QStringLiteral("MMControl1"));
-}
+    : QWidget(nullptr), platform_(platform),
+      sound_(new SoundPlayer(platform.audio.create(), platform.userFolder, this)) {}
 
 void Form::setBackColor(const QColor& color) {
     QPalette p = palette();
@@ -23,9 +20,9 @@ void Form::setBackColor(const QColor& color) {
     setAutoFillBackground(true);
 }
 
-MMControl& Form::mmControl() {
+SoundPlayer& Form::soundPlayer() {
     ensureLoaded();
-    return *MMControl1;
+    return *sound_;
 }
 
 void Form::ensureLoaded() {
@@ -34,7 +31,6 @@ void Form::ensureLoaded() {
     everLoaded_ = true;
     loaded_ = true;
     Q_EMIT loaded();
-    Form_Load();
     armTimers(true);
 }
 
@@ -45,11 +41,11 @@ void Form::setVisible(bool visible) {
         QWidget::setVisible(visible);
 }
 
-void Form::Unload() {
+void Form::unload() {
     if (!loaded_ || unloading_)
         return;
     unloading_ = true;
-    Form_Unload();
+    Q_EMIT unloading();
     armTimers(false);
     QWidget::hide();
     unloading_ = false;
@@ -58,7 +54,7 @@ void Form::Unload() {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    Unload();
+    unload();
     event->accept();
 }
 
@@ -68,16 +64,11 @@ void Form::armTimers(bool armed) {
 }
 
 void playSound(Form& window, const QString& path) {
-    MMControl& control = window.mmControl();
-    control.setCommand(QStringLiteral("Close"));
-    control.setFileName(path);
-    control.setDeviceType(QStringLiteral("Waveaudio"));
-    control.setCommand(QStringLiteral("Open"));
-    control.setCommand(QStringLiteral("Play"));
+    window.soundPlayer().play(path);
 }
 
 void stopSound(Form& window) {
-    window.mmControl().setCommand(QStringLiteral("Close"));
+    window.soundPlayer().stop();
 }
 
 } // namespace pictolex

@@ -8,57 +8,49 @@
 
 namespace pictolex {
 
-class MMControl;
+class SoundPlayer;
 
-// A window with a load and an unload step. Form_Load runs exactly once, on the first show or
-// the first access to the window's state; Unload runs Form_Unload nested and never cancels.
-// A window that was unloaded is never shown again.
+// A window that loads once, on its first show or the first access to its state, and unloads
+// once, never cancelling: unload() hides it for good. Each has one sound channel.
 class Form : public QWidget {
     Q_OBJECT
 public:
-    void Unload();
+    void unload();
     bool isLoaded() const { return loaded_; }
     void setBackColor(const QColor& color);
-    // The window's invisible sound control.
-    MMControl& mmControl();
+    SoundPlayer& soundPlayer();
 
     // Showing the window loads it first.
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // The window has loaded, or has unloaded: the program ends when no window is loaded.
+    // The window's load and unload, each raised once. The window does its own work on
+    // loaded() and unloading(); unloaded() comes when the unload is over.
     void loaded();
+    void unloading();
     void unloaded();
 
 protected:
     explicit Form(const Platform& platform);
 
     const Platform& platform() const { return platform_; }
-
-    // Runs Form_Load if it has not run yet. Every accessor of window state calls it.
+    // Loads the window if it has not loaded yet. Every accessor of window state calls it.
     void ensureLoaded();
-
-    virtual void Form_Load() = 0;
-    virtual void Form_Unload() = 0;
-
     void closeEvent(QCloseEvent* event) override;
-
-    MMControl* MMControl1; // plays the window's sounds
 
 private:
     void armTimers(bool armed);
 
     Platform platform_;
-
+    SoundPlayer* sound_;
     bool loaded_ = false;
     bool everLoaded_ = false;
     bool unloading_ = false;
 };
 
-// Plays a .wav file on the window's control; the latest request wins. Returns once playback
-// has begun or failed.
+// Plays a .wav file on the window's sound channel, cutting off what it was playing.
 void playSound(Form& window, const QString& path);
-// Silences the window's control at once.
+// Silences the window's sound channel at once.
 void stopSound(Form& window);
 
 } // namespace pictolex

@@ -17,7 +17,7 @@ void Label::setCaption(const QString& caption) {
     setText(caption);
     if (autoSize_)
         resize(sizeHint().width(), height());
-    Q_EMIT Change();
+    Q_EMIT changed();
 }
 
 void Label::setBackColor(const QColor& color) {
@@ -40,7 +40,7 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
-        Q_EMIT Click();
+        Q_EMIT clicked();
 }
 
 Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,

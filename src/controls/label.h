@@ -22,8 +22,9 @@ public:
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
 
 Q_SIGNALS:
-    void Change();
-    void Click();
+    // The caption now reads differently; raised inside setCaption.
+    void changed();
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

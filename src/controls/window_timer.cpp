@@ -8,7 +8,7 @@ WindowTimer::WindowTimer(int intervalMs, bool enabled, bool realTimers, QObject*
     : QObject(parent), enabled_(enabled), real_(realTimers) {
     timer_.setInterval(intervalMs);
     timer_.setTimerType(Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, &WindowTimer::Timer);
+    connect(&timer_, &QTimer::timeout, this, &WindowTimer::timeout);
 }
 
 void WindowTimer::setEnabled(bool enabled) {
@@ -24,7 +24,7 @@ void WindowTimer::setArmed(bool armed) {
 }
 
 void WindowTimer::update() {
-    const bool run = real_ && armed_ && enabled_;
+    const bool run = real_ && isRunning();
     if (run && !timer_.isActive())
         timer_.start();
     else if (!run)

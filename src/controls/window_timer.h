@@ -7,8 +7,8 @@
 
 namespace pictolex {
 
-// A window timer: an interval and an Enabled switch. It ticks only while its window is loaded,
-// and only with real timers; tests call the tick handlers themselves.
+// A window timer: an interval and an enabled switch. It ticks only while its window is loaded
+// and it is enabled; without real timers it never ticks by itself, and tests step it.
 class WindowTimer : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +18,11 @@ public:
     void setEnabled(bool enabled);
     int interval() const { return timer_.interval(); }
     void setArmed(bool armed);
+    // Loaded and enabled: a real timer ticks now.
+    bool isRunning() const { return armed_ && enabled_; }
 
 Q_SIGNALS:
-    void Timer();
+    void timeout();
 
 private:
     void update();

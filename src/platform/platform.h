@@ -68,7 +68,7 @@ struct Platform {
     MessageBoxes& messages;
     // The player's own folder, with a trailing '/': the results log, and sounds and pictures
     // that stand in for the game's own. Empty when there is none.
-    const QString& userFolder;
+    QString userFolder;
     // Tests step timers by hand; the game lets them tick.
     bool realTimers = true;
 };

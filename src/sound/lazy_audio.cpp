@@ -4,8 +4,6 @@
 
 #include "sound/audio_module.h"
 
-#include <QDir>
-
 namespace pictolex {
 
 namespace {
@@ -57,10 +55,6 @@ AudioFactory* LazyAudioFactory::loaded() {
             real_.reset(make());
     }
     return real_.get();
-}
-
-QString audioModuleFor(const QString& executableDir) {
-    return QDir::cleanPath(executableDir + QStringLiteral("/../lib/pictolex/pictolex_audio.so"));
 }
 
 } // namespace pictolex

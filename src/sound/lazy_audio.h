@@ -28,7 +28,4 @@ private:
     bool tried_ = false;
 };
 
-// Where the audio module lies for a program in <prefix>/bin: <prefix>/lib/pictolex/.
-QString audioModuleFor(const QString& executableDir);
-
 } // namespace pictolex

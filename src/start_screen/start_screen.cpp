@@ -8,13 +8,12 @@
 #include "controls/picture.h"
 #include "controls/units.h"
 #include "controls/window_timer.h"
+#include "platform/install_layout.h"
 #include "rules/demonstration.h"
-#include "sound/mm_control.h"
 #include "start_screen/name_box.h"
 #include "windows/windows.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <array>
 
 namespace pictolex {
@@ -48,10 +47,6 @@ Label* transparentLabel(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-QString soundFolderFor(const QString& executableDir) {
-    return QDir::cleanPath(executableDir + QStringLiteral("/../share/pictolex")) + QLatin1Char('/');
-}
-
 StartScreen::StartScreen(const Platform& platform) : StartScreenForm(platform) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
@@ -67,8 +62,10 @@ StartScreen::StartScreen(const Platform& platform) : StartScreenForm(platform) {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2 = new WindowTimer(1000, false, real, this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    connect(Timer1, &WindowTimer::Timer, this, &StartScreen::Timer1_Timer);
-    connect(Timer2, &WindowTimer::Timer, this, &StartScreen::Timer2_Timer);
+    connect(Timer1, &WindowTimer::timeout, this, &StartScreen::Timer1_Timer);
+    connect(Timer2, &WindowTimer::timeout, this, &StartScreen::Timer2_Timer);
+    connect(this, &Form::loaded, this, &StartScreen::Form_Load);
+    connect(this, &Form::unloading, this, &StartScreen::Form_Unload);
 }
 
 void StartScreen::buildTitleAndCredit() {
@@ -91,9 +88,9 @@ void StartScreen::buildDemonstration() {
     lbl2 = wordLabel(this, "lbl2", QStringLiteral("banana"), 2355);
     lbl3 = wordLabel(this, "lbl3", QStringLiteral("mailbox"), 4005);
     lbl4 = wordLabel(this, "lbl4", QStringLiteral("snowflake"), 5580);
-    connect(lbl1, &Label::Change, this, &StartScreen::lbl1_Change);
-    connect(lbl2, &Label::Change, this, &StartScreen::lbl2_Change);
-    connect(lbl3, &Label::Change, this, &StartScreen::lbl3_Change);
+    connect(lbl1, &Label::changed, this, &StartScreen::lbl1_Change);
+    connect(lbl2, &Label::changed, this, &StartScreen::lbl2_Change);
+    connect(lbl3, &Label::changed, this, &StartScreen::lbl3_Change);
 }
 
 void StartScreen::buildNameAndStart() {
@@ -145,10 +142,9 @@ void StartScreen::cmdStart_Click() {
 
 void StartScreen::Form_Unload() {
     stopSound(*this);
-    frmBack().Unload();
+    unloadGameBoard();
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    Unload();
 }
 
 namespace {

@@ -21,12 +21,19 @@ public:
     QString rootPath() override;
     QLineEdit& nameBox() override;
 
+private:
+    void Form_Load();
+    void Form_Unload();
     void cmdStart_Click();
     void Timer1_Timer();
     void Timer2_Timer();
     void lbl1_Change();
     void lbl2_Change();
     void lbl3_Change();
+
+    void buildTitleAndCredit();
+    void buildDemonstration();
+    void buildNameAndStart();
 
     Label* Label3;           // the title
     Picture* Image1;         // the snowflake
@@ -44,20 +51,8 @@ public:
     WindowTimer* Timer1;     // a step of the demonstration
     WindowTimer* Timer2;     // the last two words of the demonstration
 
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-
-private:
-    void buildTitleAndCredit();
-    void buildDemonstration();
-    void buildNameAndStart();
-
     QString rootPath_;
     int timer2Ticks_ = 0;
 };
-
-// The sounds folder for a program in <prefix>/<folder>: <prefix>/share/pictolex/.
-QString soundFolderFor(const QString& executableDir);
 
 } // namespace pictolex

@@ -58,5 +58,9 @@ StartScreenForm& frmS() {
 GameBoardForm& frmBack() {
     return AppContext::current().gameBoard();
 }
+void unloadGameBoard() {
+    if (GameBoardForm* board = AppContext::current().gameBoardIfMade())
+        board->unload();
+}
 
 } // namespace pictolex

@@ -34,6 +34,7 @@ public:
 
     StartScreenForm& startScreen();
     GameBoardForm& gameBoard();
+    GameBoardForm* gameBoardIfMade() { return gameBoard_.get(); }
 
 private:
     // Counts the window while it is loaded.

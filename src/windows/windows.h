@@ -32,5 +32,8 @@ public:
 // for its state.
 StartScreenForm& frmS();
 GameBoardForm& frmBack();
+// Unloads the game board if it was ever made: a board that was never opened is not built only
+// to be unloaded.
+void unloadGameBoard();
 
 } // namespace pictolex

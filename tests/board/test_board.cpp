@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tile.h"
-#include "controls/command_button.h"
 #include "controls/label.h"
 #include "controls/picture.h"
-#include "controls/window_timer.h"
 #include "fakes.h"
-#include "results/results_list.h"
 #include "results/results_record.h"
+#include "rules/board_model.h"
+#include "rules/words.h"
 #include "sound/wav_file.h"
-#include "start_screen/name_box.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
 
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -59,11 +60,15 @@ class TestBoard : public QObject {
     Q_OBJECT
     QTemporaryDir data_;
     int folders_ = 0; // a player's folder a test, not there yet
+    QString folder_;
     std::unique_ptr<TestApp> app_;
 
-    GameBoard& board() const { return app_->gameBoard(); }
-    Label& word(int cell) const { return *board().lbl[size_t(cell)]; }
-    Tile& tile(int cell) const { return *board().img[size_t(cell)]; }
+    Label& word(int cell) const {
+        return control<Label>(frmBack(), QStringLiteral("lbl(%1)").arg(cell));
+    }
+    Tile& tile(int cell) const {
+        return control<Tile>(frmBack(), QStringLiteral("img(%1)").arg(cell));
+    }
     bool drop(int source, int target) const {
         const std::unique_ptr<QMimeData> mime(Tile::makeMimeData(source));
         return sendDrop(tile(target), *mime);
@@ -74,19 +79,21 @@ class TestBoard : public QObject {
             for (int source = 1; source <= kCells; ++source)
                 if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
                     drop(source, cell);
-        board().Timer1_Timer();
+        tick(frmBack(), "Timer1");
     }
+    QString caption(const char* label) const { return control<Label>(frmBack(), label).caption(); }
     QStringList listed() const {
-        QStringList rows;
-        for (int row = 0; row < board().List1->model()->rowCount(); ++row)
-            rows << board().List1->model()->index(row, 0).data().toString();
-        return rows;
+        const QAbstractItemModel& rows = *control<QAbstractItemView>(frmBack(), "List1").model();
+        QStringList texts;
+        for (int row = 0; row < rows.rowCount(); ++row)
+            texts << rows.index(row, 0).data().toString();
+        return texts;
     }
     // The names of the status controls that show, in the order they were made.
     QStringList shown() const {
         QStringList names;
         for (const QWidget* w :
-             board().findChildren<QWidget*>(QRegularExpression("^lbl[A-Z]|^List1")))
+             frmBack().findChildren<QWidget*>(QRegularExpression("^lbl[A-Z]|^List1")))
             if (w->isVisible())
                 names << w->objectName();
         return names;
@@ -94,14 +101,14 @@ class TestBoard : public QObject {
     void startGame(const Draws& draws) {
         app_->values = draws;
         frmS().show();
-        app_->startScreen().cmdStart_Click();
+        click(frmS(), "cmdStart");
         app_->sounds.clear();
     }
 
 private Q_SLOTS:
     void init() {
-        app_ = std::make_unique<TestApp>();
-        app_->userFolder = data_.filePath(QStringLiteral("pictolex%1/").arg(++folders_));
+        folder_ = data_.filePath(QStringLiteral("pictolex%1/").arg(++folders_));
+        app_ = std::make_unique<TestApp>(folder_);
     }
     void cleanup() { app_.reset(); }
 
@@ -173,13 +180,13 @@ private Q_SLOTS:
         for (const QPoint d : drops)
             QVERIFY(drop(d.x(), d.y()));
         QTest::mouseClick(&word(drops.last().y()), Qt::LeftButton);
-        QCOMPARE(board().lblScore->caption(),
-                 matched.isEmpty() ? QStringLiteral("Score = 0 / 36")
-                                   : QStringLiteral("Score =  %1 / 36").arg(matched.size()));
+        QCOMPARE(caption("lblScore"), matched.isEmpty()
+                                          ? QStringLiteral("Score = 0 / 36")
+                                          : QStringLiteral("Score =  %1 / 36").arg(matched.size()));
         QTEST(app_->played("frmBack").join(' '), "heard");
         for (int i = 1; i <= kCells; ++i) {
             QCOMPARE(word(i).backColor(), matched.contains(i) ? kCyan : kPink);
-            QCOMPARE(tile(i).dragMode(), matched.contains(i) ? 0 : 1);
+            QCOMPARE(tile(i).isDraggable(), !matched.contains(i));
             QCOMPARE(tile(i).image(), iconImage(tile(i).tag())); // pictures go with their words
         }
     }
@@ -201,7 +208,7 @@ private Q_SLOTS:
         const QString format = payload.contains(' ') ? own->formats().first() : "text/plain";
         QMimeData mime;
         mime.setData(format, payload.replace('@', own->data(format).split(' ').first()));
-        QWidget* target = board().findChild<QWidget*>(onto);
+        QWidget* target = frmBack().findChild<QWidget*>(onto);
         QVERIFY(target && !sendDrop(*target, mime));
         // Not even a recount: the envelope the deal left on its word stays unmarked.
         QVERIFY(word(12).backColor() == kPink && tile(36).tag() == "banana");
@@ -210,7 +217,7 @@ private Q_SLOTS:
     // The player's own pictures stand in for the game's, shown whole at 32 by 32; one that
     // cannot be read leaves the game's own. The rules go by the words, whatever the pictures.
     void playersOwnPictures() {
-        const QDir own(app_->userFolder);
+        const QDir own(folder_);
         QImage photo(800, 600, QImage::Format_RGB32), exact(32, 32, QImage::Format_ARGB32);
         photo.fill(Qt::red);
         exact.fill(Qt::transparent);
@@ -224,23 +231,23 @@ private Q_SLOTS:
         QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(16, 1)) == 0);
         QCOMPARE(tile(35).image().convertToFormat(QImage::Format_ARGB32), exact);
         QCOMPARE(tile(2).image(), iconImage("ear"));
-        QCOMPARE(app_->startScreen().Image3->image(), banana); // the demonstration's banana too
+        QCOMPARE(control<Picture>(frmS(), "Image3").image(), banana); // the demonstration's too
         QVERIFY(drop(36, 2) && tile(2).image() == banana && word(2).backColor() == kCyan);
     }
 
     void clockStopsAtTheLastMatch() {
         startGame(deal());
         app_->time = app_->time.addSecs(25 * 3600 + 187);
-        board().Timer1_Timer();
-        QCOMPARE(board().lblTime->caption(), QStringLiteral("Time = 25:03:07"));
+        tick(frmBack(), "Timer1");
+        QCOMPARE(caption("lblTime"), QStringLiteral("Time = 25:03:07"));
         app_->time = app_->time.addSecs(7);
         app_->sounds.clear();
         finishRound();
-        QCOMPARE(board().lblScore->caption(), QStringLiteral("Score =  36 / 36"));
+        QCOMPARE(caption("lblScore"), QStringLiteral("Score =  36 / 36"));
         // The time is that of the last tick before the last match.
-        QCOMPARE(board().lblTime->caption(), QStringLiteral("Time = 25:03:07"));
+        QCOMPARE(caption("lblTime"), QStringLiteral("Time = 25:03:07"));
         QCOMPARE(shown(), (QStringList{"lblScore", "lblTime", "lblGood"}));
-        QVERIFY(!board().Timer1->isEnabled());
+        QVERIFY(!control<WindowTimer>(frmBack(), "Timer1").isEnabled());
         QCOMPARE(app_->played("frmBack").filter("good"), QStringList{"good.wav"});
     }
 
@@ -256,39 +263,41 @@ private Q_SLOTS:
         QFETCH(bool, seenTimes);
         app_->screen = QSize(1024, 768);
         startGame(deal());
+        app_->time = app_->time.addSecs(42); // the round takes time before it ends or is left
+        tick(frmBack(), "Timer1");
         finished ? finishRound() : void(drop(36, 2));
         if (seenTimes)
-            board().cmdSeeTimes_Click();
+            click(frmBack(), "cmdSeeTimes");
         app_->time = app_->time.addSecs(600);
         app_->values = deal();
-        QTest::mouseClick(board().Command1, Qt::LeftButton);
+        click(frmBack(), "Command1");
         QCOMPARE(app_->reseeds, 2); // as the board opened, and now
-        QCOMPARE(board().lblScore->caption() + board().lblTime->caption(),
+        QCOMPARE(caption("lblScore") + caption("lblTime"),
                  QStringLiteral("Score = 0 / 36Time = 0:00:00"));
         QCOMPARE(shown(), (QStringList{"lblTitle", "lblScore", "lblTime"}));
-        QVERIFY(listed().isEmpty() && board().Timer1->isEnabled());
+        QVERIFY(listed().isEmpty() && control<WindowTimer>(frmBack(), "Timer1").isEnabled());
         for (int i = 1; i <= kCells; ++i)
-            QVERIFY(word(i).backColor() == kPink && tile(i).dragMode() == 1);
+            QVERIFY(word(i).backColor() == kPink && tile(i).isDraggable());
         // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
-        QCOMPARE(board().cmdSeeTimes->pos(), QPoint(900, 33));
-        QCOMPARE(board().Command1->pos(), QPoint(900, 130));
+        QCOMPARE(control(frmBack(), "cmdSeeTimes").pos(), QPoint(900, 33));
+        QCOMPARE(control(frmBack(), "Command1").pos(), QPoint(900, 130));
         app_->time = app_->time.addSecs(5); // the clock counts from this round's start
-        board().Timer1_Timer();
-        QCOMPARE(board().lblTime->caption(), QStringLiteral("Time = 0:00:05"));
+        tick(frmBack(), "Timer1");
+        QCOMPARE(caption("lblTime"), QStringLiteral("Time = 0:00:05"));
     }
 
     // Refused before the end; after it, a time that cannot be saved leaves the round finished
     // to try again; then the record is logged once, the list shows newest first, and the best.
     void seeAllTimes() {
         startGame(deal());
-        board().cmdSeeTimes_Click();
-        QVERIFY(app_->startScreen().txtName->text().isEmpty());
+        click(frmBack(), "cmdSeeTimes");
+        QVERIFY(control<QLineEdit>(frmS(), "txtName").text().isEmpty());
         app_->time = app_->time.addSecs(83);
-        board().Timer1_Timer();
+        tick(frmBack(), "Timer1");
         finishRound();
-        QFile blocker(app_->userFolder.chopped(1)); // a file where the folder goes
+        QFile blocker(folder_.chopped(1)); // a file where the folder goes
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        board().cmdSeeTimes_Click();
+        click(frmBack(), "cmdSeeTimes");
         QCOMPARE(app_->messages.size(), 2);
         QCOMPARE(app_->messages[0], QStringLiteral("0|Pictolex|Please get a score of 36."));
         QVERIFY(app_->messages[1].startsWith(QLatin1String("1|Pictolex|Your time could not")));
@@ -306,20 +315,20 @@ private Q_SLOTS:
              at("AMY", 70), "X Time = 0:00:60 2024/4/1", "X Time = 0000000000000:00:05 2024/4/1",
              QStringLiteral("X Time = 0:00:07")});
         const QByteArray bytes = older.join("\r\n").toUtf8();
-        QFile log(app_->userFolder + "results.txt");
-        QVERIFY(blocker.remove() && QDir().mkpath(app_->userFolder));
+        QFile log(folder_ + "results.txt");
+        QVERIFY(blocker.remove() && QDir().mkpath(folder_));
         QVERIFY(log.open(QIODevice::WriteOnly) && log.write(bytes));
         log.close();
-        board().cmdSeeTimes_Click();
-        board().cmdSeeTimes_Click();
+        click(frmBack(), "cmdSeeTimes");
+        click(frmBack(), "cmdSeeTimes");
         QCOMPARE(app_->messages.size(), 2);
-        QCOMPARE(app_->startScreen().txtName->text(), QStringLiteral("NO NAME"));
+        QCOMPARE(control<QLineEdit>(frmS(), "txtName").text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 9:01:23";
         // Newest first; each row starts with a left-to-right mark.
         QCOMPARE(listed().size(), 10);
         QCOMPARE(listed()[0], u'\u200e' + mine);
-        QCOMPARE(board().lblBest->caption(), u'\u200e' + best);
+        QCOMPARE(caption("lblBest"), u'\u200e' + best);
         QCOMPARE(shown(), (QStringList{"lblBestTitle", "lblBest", "List1"}));
         QCOMPARE(QFile(log.fileName()).size(), bytes.size() + 2 + mine.size() + 2);
     }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/form.h"
 #include "fakes.h"
-#include "sound/mm_control.h"
+#include "platform/install_layout.h"
 #include "sound/sound_cache.h"
 #include "sound/wav_file.h"
 
@@ -37,9 +38,10 @@ private Q_SLOTS:
         TestApp app;
         frmS().show();
         if (started)
-            app.startScreen().cmdStart_Click();
+            click(frmS(), "cmdStart");
         app.sounds.clear();
         QVERIFY(closeBoard ? frmBack().close() : frmS().close());
+        QCOMPARE(app.context.gameBoardIfMade() != nullptr, started); // no board built to close
         QVERIFY(!frmS().isLoaded() && !frmBack().isLoaded() && !frmBack().isVisible());
         QCOMPARE(app.quits, 1);
         QVERIFY(app.requests("frmS").contains("close"));
@@ -50,15 +52,14 @@ private Q_SLOTS:
     // The latest request wins; a sound of the player's own comes first, if it plays.
     void soundRequests() {
         QTemporaryDir own;
-        TestApp app;
-        app.userFolder = own.path() + '/';
+        TestApp app(own.path() + '/');
         QVERIFY(QFile(own.filePath("dog.wav")).open(QIODevice::WriteOnly));
         QVERIFY(QFile(own.filePath("cat.wav")).open(QIODevice::WriteOnly));
         app.unplayable << own.filePath("cat.wav") << "/sounds/cow.wav";
         for (const char* word : {"traffic signal", "dog", "cat", "cow"})
             playSound(frmS(), QStringLiteral("/sounds/%1.wav").arg(word));
         stopSound(frmS());
-        const QString mine = "open " + app.userFolder;
+        const QString mine = "open " + own.path() + '/';
         QCOMPARE(app.sounds.replaceInStrings("frmS:", ""),
                  (QStringList{"close", "open /sounds/traffic signal.wav", "play", "close",
                               mine + "dog.wav", "play", "close", mine + "cat.wav",

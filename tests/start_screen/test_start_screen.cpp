@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/game_board.h"
 #include "controls/label.h"
 #include "controls/picture.h"
-#include "controls/window_timer.h"
 #include "fakes.h"
-#include "start_screen/name_box.h"
-#include "start_screen/start_screen.h"
 
 #include <QClipboard>
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace pictolex;
@@ -53,30 +50,30 @@ private Q_SLOTS:
         QFETCH(bool, start);
         QFETCH(int, arrived);
         QFETCH(int, spoken);
-        StartScreen& s = app_->startScreen();
-        for (int i = 0; i < ticks && s.Timer1->isEnabled(); ++i)
-            s.Timer1_Timer();
-        QCOMPARE(s.Timer1->isEnabled(), arrived < 4);
-        QCOMPARE(s.Timer2->isEnabled(), arrived == 4);
-        for (int i = 0; i < secondTicks; ++i)
-            s.Timer2_Timer();
+        const WindowTimer& timer1 = control<WindowTimer>(frmS(), "Timer1");
+        const WindowTimer& timer2 = control<WindowTimer>(frmS(), "Timer2");
+        tick(frmS(), "Timer1", ticks);
+        QCOMPARE(timer1.isEnabled(), arrived < 4);
+        QCOMPARE(timer2.isEnabled(), arrived == 4);
+        tick(frmS(), "Timer2", secondTicks);
         if (start)
-            s.cmdStart_Click();
-        QTEST((Lefts{s.Image1->left(), s.Image2->left(), s.Image3->left(), s.Image4->left()}),
-              "lefts");
-        QCOMPARE(s.Image2->x(), qRound(s.Image2->left() / 15));
-        const QList<Label*> words{s.lbl1, s.lbl2, s.lbl3, s.lbl4};
+            click(frmS(), "cmdStart");
+        Lefts lefts;
+        for (int i = 1; i <= 4; ++i)
+            lefts << control<Picture>(frmS(), QStringLiteral("Image%1").arg(i)).left();
+        QTEST(lefts, "lefts");
+        QCOMPARE(control(frmS(), "Image2").x(), qRound(lefts[1] / 15));
         for (int i = 0; i < 4; ++i) {
-            const QString word = kSounds[i].chopped(4);
-            QCOMPARE(words[i]->caption(), i < arrived ? word.toUpper() : word);
-            QCOMPARE(words[i]->backColor(),
-                     i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
+            const Label& word = control<Label>(frmS(), QStringLiteral("lbl%1").arg(i + 1));
+            const QString caption = kSounds[i].chopped(4);
+            QCOMPARE(word.caption(), i < arrived ? caption.toUpper() : caption);
+            QCOMPARE(word.backColor(), i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
         }
         // Each word is heard once, and cuts off the one before it; "Start" silences the last.
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
-        QCOMPARE(!s.Timer1->isEnabled() && !s.Timer2->isEnabled(), start || secondTicks > 1);
-        QCOMPARE(s.isVisible() && !app_->gameBoard().isVisible(), !start);
+        QCOMPARE(!timer1.isEnabled() && !timer2.isEnabled(), start || secondTicks > 1);
+        QCOMPARE(frmS().isVisible() && !frmBack().isVisible(), !start);
         for (const QWidget* window : QList<QWidget*>{&frmS(), &frmBack()}) // every caption fits
             for (const Label* label : window->findChildren<Label*>())
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),
@@ -96,10 +93,11 @@ private Q_SLOTS:
     }
     void nameBoxKeepsNamesOnOneLine() {
         QFETCH(QStringList, typedPastedKept);
-        QTest::keyClicks(app_->startScreen().txtName, typedPastedKept[0]);
+        QLineEdit& name = control<QLineEdit>(frmS(), "txtName");
+        QTest::keyClicks(&name, typedPastedKept[0]);
         QGuiApplication::clipboard()->setText(typedPastedKept[1]);
-        app_->startScreen().txtName->paste();
-        QCOMPARE(app_->startScreen().txtName->text(), typedPastedKept[2]);
+        QTest::keySequence(&name, QKeySequence::Paste);
+        QCOMPARE(name.text(), typedPastedKept[2]);
     }
 };
 

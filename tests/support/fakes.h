@@ -3,12 +3,15 @@
 #pragma once
 
 #include "app/application.h"
-#include "board/game_board.h"
+#include "controls/window_timer.h"
 #include "platform/platform.h"
-#include "start_screen/start_screen.h"
+#include "windows/app_context.h"
+#include "windows/windows.h"
 
+#include <QAbstractButton>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 
 namespace pictolex::test {
@@ -52,14 +55,14 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     QStringList sounds;     // every sound request
     QStringList unplayable; // files that do not open, as a missing or damaged one would not
     int devices = 0;
-    QString userFolder; // none, unless a test gives one
 };
 
-// The two windows on a fake machine. The program "ends" by counting quits.
+// The two windows on a fake machine, with the player's folder given (none by default). The
+// program "ends" by counting quits.
 struct TestApp : FakeMachine {
-    int quits = 0;
-    AppContext context{Platform{*this, *this, *this, *this, *this, userFolder, false},
-                       gameWindows(), [this] { ++quits; }};
+    explicit TestApp(const QString& userFolder = {})
+        : context(Platform{*this, *this, *this, *this, *this, userFolder, false}, gameWindows(),
+                  [this] { ++quits; }) {}
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
@@ -69,8 +72,28 @@ struct TestApp : FakeMachine {
     QStringList played(const QString& window) const {
         return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
     }
-    StartScreen& startScreen() const { return static_cast<StartScreen&>(frmS()); }
-    GameBoard& gameBoard() const { return static_cast<GameBoard&>(frmBack()); }
+
+    int quits = 0;
+    AppContext context;
 };
+
+// A control of a window, found by its object name.
+template <typename T = QWidget> T& control(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return *found;
+}
+
+// Steps a window's timer as the real one would tick: only while it runs.
+inline void tick(const QObject& window, const QString& timer, int times = 1) {
+    WindowTimer& t = control<WindowTimer>(window, timer);
+    for (int i = 0; i < times && t.isRunning(); ++i)
+        Q_EMIT t.timeout();
+}
+
+inline void click(const QObject& window, const QString& button) {
+    QTest::mouseClick(&control<QAbstractButton>(window, button), Qt::LeftButton);
+}
 
 } // namespace pictolex::test
