@@ -3,6 +3,7 @@
 #include "app/application.h"
 
 #include "app/system_platform.h"
+#include "app/translations.h"
 #include "board/game_board.h"
 #include "start_screen/start_screen.h"
 
@@ -22,6 +23,7 @@ int runGame(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictolex.ico")));
+    installTranslations(app);
 
     SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();
