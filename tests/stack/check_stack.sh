@@ -13,7 +13,7 @@ done < <(sed -n 's/^pictolex_folder(\([^)]*\))$/\1/p' src/CMakeLists.txt)
 floors[.]=" app "   # main.cpp, at the top of src/
 bad=0
 while IFS=: read -r file line include; do
-    target=$(sed -E 's/.*#include "([^"]*)".*/\1/' <<<"$include")
+    [[ $include =~ \"([^\"]*)\" ]] && target=${BASH_REMATCH[1]}
     where=${file#*/} && where=${where%%/*}
     case "$file" in
     src/*/*) allowed=${floors[$where]:-} ;;
