@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
+#include <string_view>
 #include <xcb/xtest.h>
 
 namespace pictolex::bench {
@@ -25,8 +26,9 @@ XDisplay::XDisplay() : connection_(xcb_connect(nullptr, nullptr)), c_(connection
     root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+    constexpr std::string_view kPid = "_NET_WM_PID";
     const Reply<xcb_intern_atom_reply_t> atom{
-        xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, 11, "_NET_WM_PID"), nullptr)};
+        xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, kPid.size(), kPid.data()), nullptr)};
     pidAtom_ = atom ? atom->atom : XCB_NONE;
 }
 
