@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figures.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
 
@@ -20,6 +21,14 @@ void printFigure(const char* name, const std::vector<double>& values, int decima
                 median(values), unit, target, decimals, *least, decimals, *most, values.size(),
                 detail);
     std::fflush(stdout);
+}
+
+bool quick() {
+    return qEnvironmentVariableIntValue("PICTOLEX_BENCH_QUICK") == 1;
+}
+
+int runs(int full) {
+    return quick() ? 1 : full;
 }
 
 } // namespace pictolex::bench

@@ -14,4 +14,9 @@ double median(std::vector<double> values);
 void printFigure(const char* name, const std::vector<double>& values, int decimals,
                  const char* unit, const char* target, const char* detail = "");
 
+// Quick mode, PICTOLEX_BENCH_QUICK=1 (bench/run --quick): one short run and no warm-up.
+bool quick();
+// How many runs to count: `full`, or one in quick mode.
+int runs(int full);
+
 } // namespace pictolex::bench

@@ -9,6 +9,7 @@
 // the median time of a click and the growth of the peak resident memory during it, as FIGURE
 // lines (see README.md).
 #include "figures.h"
+#include "proc.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
 #include "results/results_record.h"
@@ -22,9 +23,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace pictolex;
@@ -36,15 +37,7 @@ constexpr int kRuns = 5;
 
 // The peak resident memory since it was last reset, in MB.
 double peakResidentMegabytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
-
-void resetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
+    return statusKiB(getpid(), "VmHWM") / 1024.0;
 }
 
 QByteArray records(int count) {
@@ -81,7 +74,7 @@ int clickOnce(const QString& path) {
     list->show();
     best.show();
     QApplication::processEvents();
-    resetPeakResident();
+    resetPeakResident(getpid());
     const double before = peakResidentMegabytes();
     QElapsedTimer clock;
     clock.start();
@@ -107,7 +100,7 @@ bool measure(const QString& kind, const char* name, const char* timeTarget,
     const QString path = dir.filePath(QStringLiteral("results.txt"));
     const QByteArray log = logOfKind(kind);
     std::vector<double> times, growth;
-    for (int run = 0; run <= kRuns; ++run) { // the first one warms up
+    for (int run = 0; run <= runs(kRuns); ++run) { // the first one warms up
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
             return false;
