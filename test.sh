@@ -4,16 +4,19 @@
 #
 # Builds Pictolex under ASan and UBSan in build/test and runs every test through CTest; the
 # end-to-end round gets a private Xvfb display with a window manager (tools/with-display).
-# It changes nothing outside build/test and temporary files. Switches:
-#   PICTOLEX_INSTALL_DEPS=1          first install the missing Debian packages (tools/install-deps)
-#   PICTOLEX_SYSTEM_INSTALL_TEST=1   also install the built .deb with apt, start it, remove it
+# First it installs the Debian packages it needs that are missing (tools/install-deps, with
+# sudo when not root); past that it changes nothing outside build/test and temporary files.
+# Switches:
+#   PICTOLEX_INSTALL_DEPS=0          install nothing: name the missing packages and stop
+#   PICTOLEX_SYSTEM_INSTALL_TEST=1   also install the built .deb with apt, run its autopkgtest
+#                                    on it and remove it
 # Arguments go to ctest, e.g. ./test.sh -R board
 set -euo pipefail
 cd "$(dirname "$0")"
-if [ "${PICTOLEX_INSTALL_DEPS:-0}" = 1 ]; then
-    tools/install-deps test
-else
+if [ "${PICTOLEX_INSTALL_DEPS:-1}" = 0 ]; then
     tools/install-deps --check test
+else
+    tools/install-deps test
 fi
 cmake --preset test >/dev/null
 cmake --build --preset test
