@@ -31,14 +31,20 @@ FileLock::~FileLock() {
 
 QString FileLock::acquire(Mode mode, std::chrono::milliseconds timeout) {
     if (fd_ < 0) {
+        // Opening never waits, whatever stands there; only an ordinary file is locked.
         const QByteArray name = QFile::encodeName(path_);
-        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
         // A folder that cannot be written to may still hold a lock file to lock.
         const int error = errno;
         if (fd_ < 0 && (error == EACCES || error == EROFS))
-            fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+            fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0)
-            return fileErrorReason(error, path_);
+            return openErrorReason(error, path_);
+        if (QString reason; ordinaryFileSize(fd_, path_, reason) < 0) {
+            ::close(fd_);
+            fd_ = -1;
+            return reason;
+        }
     }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     const int operation = mode == Mode::Shared ? LOCK_SH : LOCK_EX;

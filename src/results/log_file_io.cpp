@@ -49,12 +49,6 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
-    // Closes now and answers errno, or 0.
-    int close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
 
 private:
     int fd_;
@@ -64,12 +58,28 @@ QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// Opens the log without waiting on it, whatever it is, and makes sure it is an ordinary file:
-// a pipe or a device would block the game, or never end. Answers the file's size, or -1 with
-// the reason.
-qsizetype openOrdinaryFile(Descriptor& fd, const QString& filePath, QString& reason) {
+bool canAccess(const QString& path, int mode) {
+    return ::faccessat(AT_FDCWD, nativePath(path).constData(), mode, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+QString openErrorReason(int error, const QString& filePath) {
+    if (error == EACCES || error == EPERM) {
+        const QString folder = QFileInfo(filePath).absolutePath();
+        if (!canAccess(folder, X_OK) || !canAccess(filePath, F_OK))
+            return fileErrorReason(error, folder);
+    }
+    return fileErrorReason(error, filePath);
+}
+
+qsizetype ordinaryFileSize(int fd, const QString& filePath, QString& reason) {
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+    if (fd < 0) {
+        reason = openErrorReason(errno, filePath);
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0) {
         reason = fileErrorReason(errno, filePath);
         return -1;
     }
@@ -80,6 +90,12 @@ qsizetype openOrdinaryFile(Descriptor& fd, const QString& filePath, QString& rea
     }
     return qsizetype(info.st_size);
 }
+
+AppendCalls systemAppendCalls() {
+    return {::fsync, ::ftruncate, ::close};
+}
+
+namespace {
 
 // The line end to write before a new line: none when the file is empty or ends with LF,
 // LF when it ends with CR, CR LF otherwise.
@@ -103,6 +119,26 @@ int writeAll(int fd, const QByteArray& bytes, qsizetype& done) {
         done += n;
     }
     return 0;
+}
+
+// Takes back the `written` bytes just appended to a file of `before` bytes, unless something
+// else has written to it meanwhile. Answers whether the file is as it was.
+bool takeBack(int fd, qsizetype before, qsizetype written, const AppendCalls& calls) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && info.st_size == before + written &&
+           calls.ftruncate(fd, off_t(before)) == 0;
+}
+
+// Makes the bytes written last: syncs them, then closes a second descriptor of the file, where
+// a network disk reports what it could not write; the first stays open to take them back.
+// Answers errno, or 0.
+int makeLasting(int fd, const AppendCalls& calls) {
+    if (calls.fsync(fd) != 0 && errno != EINVAL) // EINVAL: a file that needs no sync
+        return errno;
+    const int second = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (second < 0)
+        return errno;
+    return calls.close(second) == 0 ? 0 : errno;
 }
 
 // Reads the bytes from `offset` on into `bytes`, as many as it holds.
@@ -148,58 +184,64 @@ QString makeFolder(const QString& folder) {
     return {};
 }
 
-QString appendLineToFile(const QString& filePath, const QByteArray& line) {
+QString appendLineToFile(const QString& filePath, const QByteArray& line, const AppendCalls& calls,
+                         bool& mayBeInFile) {
+    mayBeInFile = false;
     const QByteArray name = nativePath(filePath);
     const bool isNew = ::access(name.constData(), F_OK) != 0;
-    Descriptor fd(
+    const Descriptor fd(
         ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     QString reason;
-    const qsizetype before = openOrdinaryFile(fd, filePath, reason);
+    const qsizetype before = ordinaryFileSize(fd.get(), filePath, reason);
     if (before < 0)
         return reason;
     const QByteArray bytes = separatorBefore(fd.get(), before) + line + QByteArray("\r\n");
     qsizetype written = 0;
     if (const int error = writeAll(fd.get(), bytes, written)) {
-        // No half record stays behind: the bytes that went out are taken back, unless
-        // something else wrote to the file meanwhile.
-        struct stat info {};
-        if (written > 0 && ::fstat(fd.get(), &info) == 0 && info.st_size == before + written &&
-            ::ftruncate(fd.get(), before) != 0)
-            return fileErrorReason(errno, filePath);
+        // No half record stays behind.
+        if (written > 0)
+            takeBack(fd.get(), before, written, calls);
         return fileErrorReason(error, filePath);
     }
-    if (::fsync(fd.get()) != 0 && errno != EINVAL)
-        return fileErrorReason(errno, filePath);
-    if (const int error = fd.close())
+    // A record the disk did not confirm is taken back too, so that trying again adds it once.
+    if (const int error = makeLasting(fd.get(), calls)) {
+        mayBeInFile = !takeBack(fd.get(), before, written, calls);
         return fileErrorReason(error, filePath);
+    }
     if (isNew)
         syncFolder(QFileInfo(filePath).absolutePath());
     return {};
 }
 
-LogLines readLogFile(const QString& filePath, QString& reason) {
-    reason.clear();
-    Descriptor fd(::open(nativePath(filePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+LogRead readLogFile(const QString& filePath) {
+    LogRead read;
+    const Descriptor fd(
+        ::open(nativePath(filePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0 && errno == ENOENT)
-        return {};
-    const qsizetype size = openOrdinaryFile(fd, filePath, reason);
+        return read;
+    const qsizetype size = ordinaryFileSize(fd.get(), filePath, read.failed);
     if (size < 0)
-        return {};
+        return read;
     // A log too large to hold is read from its end: its newest records, from a line's start.
     const qsizetype from = std::max<qsizetype>(0, size - kMaxLogBytes);
     auto bytes = std::make_shared<LogBytes>(size - from);
     if (const int error = readAll(fd.get(), from, *bytes)) {
-        reason = fileErrorReason(error, filePath);
-        return {};
+        read.failed = fileErrorReason(error, filePath);
+        return read;
     }
     if (from > 0) {
         // The line it starts in is not whole.
         const void* firstEnd = std::memchr(bytes->data(), '\n', size_t(bytes->size()));
         bytes->dropFront(firstEnd ? static_cast<const char*>(firstEnd) - bytes->data() + 1
                                   : bytes->size());
-        reason = QStringLiteral("%1 is larger than %2 MB").arg(filePath).arg(kMaxLogBytes >> 20);
+        read.onlySome =
+            QStringLiteral("%1 is larger than %2 MB").arg(filePath).arg(kMaxLogBytes >> 20);
     }
-    return LogLines(std::move(bytes));
+    read.lines = LogLines(std::move(bytes));
+    if (read.lines.isCut())
+        read.onlySome =
+            QStringLiteral("%1 holds more than %L2 lines").arg(filePath).arg(kMaxLogLines);
+    return read;
 }
 
 } // namespace pictolex

@@ -12,7 +12,12 @@ namespace pictolex {
 namespace {
 
 constexpr int kDisplayColumns = 300;
+// Enough bytes for the characters of kDisplayColumns columns and one more, even when each is
+// four bytes long and the last is cut in two.
+constexpr qsizetype kDisplayBytes = 4 * (kDisplayColumns + 2);
 
+// The rows are handed to the view a batch at a time, more as it scrolls to the last: a view
+// lays out every row it has, which for millions of rows takes seconds and tens of megabytes.
 class NewestFirst : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -20,19 +25,33 @@ public:
     void reset(LogLines lines) {
         beginResetModel();
         lines_ = std::move(lines);
+        rows_ = std::min(lines_.size(), kBatch);
         endResetModel();
     }
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(lines_.size());
+        return parent.isValid() ? 0 : int(rows_);
+    }
+    bool canFetchMore(const QModelIndex& parent) const override {
+        return !parent.isValid() && rows_ < lines_.size();
+    }
+    void fetchMore(const QModelIndex& parent) override {
+        if (!canFetchMore(parent))
+            return;
+        const qsizetype more = std::min(lines_.size() - rows_, kBatch);
+        beginInsertRows({}, int(rows_), int(rows_ + more - 1));
+        rows_ += more;
+        endInsertRows();
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
-        return displayText(lines_.text(lines_.size() - 1 - index.row()));
+        return displayText(lines_.bytes(lines_.size() - 1 - index.row()));
     }
 
 private:
+    static constexpr qsizetype kBatch = 250000;
     LogLines lines_;
+    qsizetype rows_ = 0; // handed to the view so far
 };
 
 } // namespace
@@ -50,6 +69,12 @@ QString displayText(QStringView line) {
         shown += line.sliced(at, next - at);
     }
     return shown;
+}
+
+QString displayText(QByteArrayView line) {
+    QString text;
+    decodeLogLineStart(line, kDisplayBytes, text);
+    return displayText(text);
 }
 
 ResultsList::ResultsList(QWidget* parent) : QListView(parent) {

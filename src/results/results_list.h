@@ -12,9 +12,13 @@ namespace pictolex {
 // script a name is in, since a record is a row of columns, so without the characters that
 // would turn it round; and cut with "…" past a few hundred columns, beyond any real record.
 QString displayText(QStringView line);
+// The same for a line of the log as read: only its start, enough for the columns shown, is
+// decoded, so a line of many megabytes shows at once.
+QString displayText(QByteArrayView line);
 
-// The list of logged results, newest at the top. Only the rows in sight are decoded, so that
-// a log of a million records shows at once.
+// The list of logged results, newest at the top. Only the rows in sight are decoded, each only
+// as far as it shows, and older rows are added as the list is scrolled down to them, so that a
+// log of a million records shows at once.
 class ResultsList : public QListView {
     Q_OBJECT
 

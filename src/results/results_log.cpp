@@ -26,6 +26,12 @@ QString notSaved(const QString& reason) {
     return QStringLiteral("Your time could not be saved, because %1.").arg(reason);
 }
 
+QString maybeSaved(const QString& reason) {
+    return QStringLiteral("Your time may have been saved, but the disk did not confirm it, "
+                          "because %1.")
+        .arg(reason);
+}
+
 QString notRead(const QString& reason) {
     return QStringLiteral("The times could not be read, because %1.").arg(reason);
 }
@@ -36,9 +42,12 @@ QString notAllRead(const QString& reason) {
 
 } // namespace
 
-ResultsLog::ResultsLog(QString filePath) : path_(std::move(filePath)) {}
+ResultsLog::ResultsLog(QString filePath, AppendCalls calls)
+    : path_(std::move(filePath)), calls_(calls) {}
 
-QString ResultsLog::append(const QString& line) const {
+QString ResultsLog::append(const QString& line, bool* mayBeSaved) const {
+    if (mayBeSaved)
+        *mayBeSaved = false;
     if (path_.isEmpty())
         return notSaved(QStringLiteral("there is no data folder"));
     if (line.contains(u'\n') || line.contains(u'\r'))
@@ -49,8 +58,13 @@ QString ResultsLog::append(const QString& line) const {
     if (const QString reason = lock.acquire(FileLock::Mode::Exclusive, kAppendLockWait);
         !reason.isEmpty())
         return notSaved(reason);
-    const QString reason = appendLineToFile(path_, line.toUtf8());
-    return reason.isEmpty() ? QString() : notSaved(reason);
+    bool mayBeInFile = false;
+    const QString reason = appendLineToFile(path_, line.toUtf8(), calls_, mayBeInFile);
+    if (mayBeSaved)
+        *mayBeSaved = mayBeInFile;
+    if (reason.isEmpty())
+        return {};
+    return mayBeInFile ? maybeSaved(reason) : notSaved(reason);
 }
 
 LogLines ResultsLog::read(QString* error) const {
@@ -63,20 +77,23 @@ LogLines ResultsLog::read(QString* error) const {
     FileLock lock(lockPath(path_));
     if (QFileInfo::exists(path_))
         lock.acquire(FileLock::Mode::Shared, kReadLockWait);
-    QString reason;
-    LogLines lines = readLogFile(path_, reason);
-    if (!reason.isEmpty() && error)
-        *error = lines.isEmpty() ? notRead(reason) : notAllRead(reason);
-    return lines;
+    LogRead read = readLogFile(path_);
+    if (error && !read.failed.isEmpty())
+        *error = notRead(read.failed);
+    else if (error && !read.onlySome.isEmpty())
+        *error = notAllRead(read.onlySome);
+    return std::move(read.lines);
 }
 
 ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapsedSeconds,
                        const QDateTime& now) {
     ResultsView view;
-    view.error = log.append(formatRecord(name, elapsedSeconds, now));
-    if (!view.error.isEmpty())
+    const QString saving = log.append(formatRecord(name, elapsedSeconds, now), &view.mayBeSaved);
+    view.saved = saving.isEmpty();
+    if (!view.saved && !view.mayBeSaved) {
+        view.error = saving;
         return view;
-    view.saved = true;
+    }
     try {
         view.lines = log.read(&view.error);
         view.best = chooseBest(view.lines);
@@ -84,6 +101,8 @@ ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapse
         view.lines = {};
         view.error = notRead(QStringLiteral("there is not enough memory"));
     }
+    if (view.mayBeSaved)
+        view.error = view.error.isEmpty() ? saving : saving + u' ' + view.error;
     return view;
 }
 

@@ -4,6 +4,7 @@
 
 #include "rules/time_text.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
@@ -28,5 +29,9 @@ QString formatRecord(const QString& name, qint64 elapsedSeconds, const QDateTime
 // short form). Nothing for a line that is not a record: an empty line,
 // one written by hand, one cut short before its date.
 std::optional<qint64> parseRecordTime(QStringView line);
+// The same, read from a line's bytes as they stand. The time item is ASCII, the same bytes in
+// each of the log's encodings, so this reads what the decoded line reads, but in Shift-JIS, where
+// the second byte of a two-byte character may look like an ASCII character.
+std::optional<qint64> parseRecordTime(QByteArrayView line);
 
 } // namespace pictolex

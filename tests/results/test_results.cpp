@@ -5,13 +5,14 @@
 #include "results/results_log.h"
 #include "results/results_record.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
@@ -25,8 +26,10 @@ namespace {
 const QByteArray kTaro = "TARO" + QByteArray(37, ' ') + "Time = 0:01:23" + QByteArray(14, ' ') +
                          "2002/04/30 10:11:12\r\n";
 
+const QDateTime kAt(QDate(2002, 4, 30), QTime(10, 11, 12));
+
 QString record(const QString& name, qint64 seconds) {
-    return formatRecord(name, seconds, QDateTime(QDate(2002, 4, 30), QTime(10, 11, 12)));
+    return formatRecord(name, seconds, kAt);
 }
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -98,8 +101,8 @@ private Q_SLOTS:
     void readsEveryLine_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF, LF, a CR inside and a torn last line")
-            << QByteArray("a\r\n\nb\rc\r\nd Ti") << QStringList{"a", "", "b\rc", "d Ti"};
+        QTest::newRow("CR LF, LF, empty lines, a CR inside and a torn last line")
+            << QByteArray("a\r\n\r\n\nb\rc\r\nd Ti") << QStringList{"a", "b\rc", "d Ti"};
         QTest::newRow("byte order mark")
             << QByteArray("\xEF\xBB\xBFZo\xEB\r\n") << QStringList{"Zoë"};
         QTest::newRow("each line in its own code")
@@ -153,6 +156,8 @@ private Q_SLOTS:
         QTest::newRow("a folder where it goes") << QString("folder") << "a folder stands where";
         QTest::newRow("a pipe") << QString("fifo") << "is not an ordinary file";
         QTest::newRow("a device") << QString("/dev/zero") << "is not an ordinary file";
+        QTest::newRow("a read-only pipe as the lock")
+            << QString("lock") << "results.txt.lock is not an ordinary file";
     }
     void saysWhyTheLogFailed() {
         QFETCH(QString, kind);
@@ -161,25 +166,34 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).path()));
         QVERIFY(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0666) == 0);
         QVERIFY(!kind.startsWith('/') || QFile::link(kind, path));
+        const bool lock = kind == "lock"; // which root can open for writing, others cannot
+        QVERIFY(!lock || (writeBytes(path, kTaro) &&
+                          ::mkfifo(QFile::encodeName(path + ".lock"), 0444) == 0));
         QVERIFY2(ResultsLog(path).append(record("TARO", 83)).contains(reason), qPrintable(reason));
-        QString error;
-        QVERIFY(ResultsLog(path).read(&error).isEmpty() && error.contains(reason));
+        QString error; // reading goes on without a lock it cannot have
+        QCOMPARE(ResultsLog(path).read(&error).size(), lock ? 1 : 0);
+        QVERIFY(lock ? error.isEmpty() : error.contains(reason));
     }
 
     // A game that cannot save says why, and leaves the log as it was: a record that the disk
-    // takes only a part of is taken back; where the folder is not theirs, the lock is the reason.
+    // takes only a part of is taken back; a folder that is not theirs is named.
     void saysWhyItCouldNotSave_data() {
         QTest::addColumn<bool>("diskFull");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a disk that takes a part") << true << "large as it may";
-        QTest::newRow("somebody else's folder") << false << "no permission";
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("reason"); // %1: the log's folder
+        QTest::newRow("a disk that takes a part")
+            << true << 0755 << "%1/results.txt has grown as large as it may.";
+        QTest::newRow("somebody else's folder") << false << 0555 << "no permission to use %1.";
+        QTest::newRow("a folder of mode 000") << false << 0 << "no permission to use %1.";
     }
     void saysWhyItCouldNotSave() {
         QFETCH(bool, diskFull);
+        QFETCH(int, folderMode);
         QFETCH(QString, reason);
         const QString path = freshLog();
+        const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
         QVERIFY(writeBytes(path, kTaro) && ::chmod(QFile::encodeName(path), 0666) == 0);
-        QVERIFY(diskFull || ::chmod(QFile::encodeName(QFileInfo(path).path()), 0555) == 0);
+        QVERIFY(::chmod(folder, mode_t(folderMode)) == 0);
         QVERIFY(::chmod(QFile::encodeName(dir_.path()), 0755) == 0);
         QProcess* other = appender(path, "A", 1, [diskFull] {
             const rlimit limit{rlim_t(kTaro.size() + 40), rlim_t(kTaro.size() + 40)};
@@ -192,18 +206,98 @@ private Q_SLOTS:
         });
         QVERIFY(other->waitForFinished(20000));
         const QByteArray said = other->readAllStandardError();
-        QVERIFY2(other->exitCode() == 1 && said.contains(reason.toUtf8()), said.constData());
+        QVERIFY2(other->exitCode() == 1 && said.contains(reason.arg(folder).toUtf8()),
+                 said.constData());
+        QVERIFY(::chmod(folder, 0755) == 0);
         QCOMPARE(bytesOf(path), kTaro);
     }
 
-    void readsTheEndOfAHugeLog() {
+    // Whatever the log holds, up to the most that is read, the newest record shows first, at
+    // once, with the best, each line decoded as far as it shows. A record the disk did not
+    // confirm is taken back, so that saving again adds it once; one that cannot be taken back
+    // may be saved, is said to be, and the log shows.
+    void seesAllTimes_data() {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QString>("failing"); // calls
+        QTest::addColumn<int>("bestRow");     // newest first; -1: not saved, nothing shows
+        QTest::addColumn<QString>("second");  // how the row below the newest starts
+        const QByteArray time = " Time = 0:00:07   2002/04/30 1:02:03\r\n";
+        QTest::newRow("a record, then empty lines")
+            << kTaro + QByteArray("\n\n\n\n\n\n\n\n\r\n\r\n\r\n\r\n\r\n").repeated(1 << 20) << ""
+            << 1 << "\u200eTARO ";
+        QTest::newRow("lines of bytes that are not text")
+            << (QByteArray(5 << 20, '\xFF') + time).repeated(8) << "" << 8 << "\u200eÿÿÿ";
+        QTest::newRow("Shift-JIS cut in a character")
+            << "x" + QByteArray("\x91\xBE").repeated(1000) << "" << 0 << "\u200ex太太";
+        QTest::newRow("the sync fails") << kTaro << "fsync" << -1 << "";
+        QTest::newRow("closing fails") << kTaro << "close" << -1 << "";
+        QTest::newRow("so does taking back") << kTaro << "fsync ftruncate" << 1 << "\u200eTARO ";
+    }
+    void seesAllTimes() {
+        QFETCH(QByteArray, log);
+        QFETCH(QString, failing);
+        QFETCH(int, bestRow);
+        QFETCH(QString, second);
+        const auto fail = [](auto...) { return errno = EIO, -1; };
+        AppendCalls calls = systemAppendCalls();
+        if (failing.contains("fsync"))
+            calls.fsync = fail;
+        if (failing.contains("ftruncate"))
+            calls.ftruncate = fail;
+        if (failing == "close")
+            calls.close = [](int fd) { return ::close(fd), errno = EIO, -1; };
         const QString path = freshLog();
-        QFile file(path); // 300 MB of zeros, sparse, then a record
-        QVERIFY(writeBytes(path, {}) && file.open(QIODevice::ReadWrite) && file.seek(300 << 20) &&
-                file.write("\n" + kTaro) && file.flush());
+        QVERIFY(writeBytes(path, log));
+        QElapsedTimer timer;
+        timer.start();
+        ResultsView view = logAndRead(ResultsLog(path, calls), "ZED", 83, kAt);
+        const bool maybe = failing.contains("ftruncate");
+        const QString said = failing.isEmpty() ? ""
+                             : maybe           ? "Your time may have been saved, but"
+                                               : "Your time could not be saved, because of an";
+        QVERIFY2(said.isEmpty() ? view.error.isEmpty() : view.error.startsWith(said),
+                 qPrintable(view.error));
+        QVERIFY(view.saved == failing.isEmpty() && view.mayBeSaved == maybe);
+        if (bestRow < 0) {
+            QVERIFY(view.lines.isEmpty());
+            QCOMPARE(bytesOf(path), log);
+            return;
+        }
+        QCOMPARE(view.lines.size() - 1 - *view.best, bestRow);
+        ResultsList list;
+        list.resize(800, 400);
+        list.showNewestFirst(std::move(view.lines));
+        list.grab();
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(list.model()->index(0, 0).data().toString(), displayText(record("ZED", 83)));
+        QVERIFY(list.model()->index(1, 0).data().toString().startsWith(second));
+    }
+
+    // Of a log past the most that is read, the newest lines are listed, and the player is told.
+    void readsTheEndOfAHugeLog_data() {
+        QTest::addColumn<int>("zeros"); // sparse, before the lines
+        QTest::addColumn<QByteArray>("lines");
+        QTest::newRow("300 MB") << (300 << 20) << kTaro;
+        QTest::newRow("more lines than are kept")
+            << 0 << QByteArray("x\n").repeated(kMaxLogLines) + kTaro;
+    }
+    void readsTheEndOfAHugeLog() {
+        QFETCH(int, zeros);
+        QFETCH(QByteArray, lines);
+        const QString path = freshLog();
+        QFile file(path);
+        QVERIFY(writeBytes(path, {}) && file.open(QIODevice::ReadWrite) && file.seek(zeros) &&
+                file.write("\n" + lines) && file.flush());
         QString error;
-        QCOMPARE(textsOf(ResultsLog(path).read(&error)), QStringList{kTaro.trimmed()});
-        QVERIFY2(error.contains("newest") && error.contains("256 MB"), qPrintable(error));
+        ResultsList list; // which has every line kept, as far down as it is scrolled
+        list.showNewestFirst(ResultsLog(path).read(&error));
+        while (list.model()->canFetchMore({}))
+            list.model()->fetchMore({});
+        QCOMPARE(list.model()->rowCount(), zeros ? 1 : kMaxLogLines);
+        QCOMPARE(list.model()->index(0, 0).data().toString(), displayText(kTaro.trimmed()));
+        QVERIFY2(error.startsWith("Only the newest times are shown, because") &&
+                     error.contains(zeros ? "results.txt is larger than 256 MB." : "more than"),
+                 qPrintable(error));
     }
 
     // Two games saving while others are killed as they save lose no record, and each record after
@@ -242,7 +336,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc == 5 && qstrcmp(argv[1], "append") == 0)
         return appendRecords(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                              QByteArray(argv[4]).toLongLong());
