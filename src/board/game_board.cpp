@@ -248,9 +248,10 @@ void GameBoard::cmdSeeTimes_Click() {
     if (!view.error.isEmpty())
         messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
     // A record that could not be saved leaves the round finished, so the player can try again.
-    if (!view.saved)
+    // One that may have been saved is shown as saved: it is not offered for saving twice.
+    if (!view.saved && !view.mayBeSaved)
         return;
-    lblBest->setCaption(view.best ? displayText(view.lines.text(*view.best)) : QString());
+    lblBest->setCaption(view.best ? displayText(view.lines.bytes(*view.best)) : QString());
     List1->showNewestFirst(std::move(view.lines));
     List1->show();
     lblScore->hide();
