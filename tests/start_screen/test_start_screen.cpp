@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/list_report.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "fakes.h"
+#include "word_lists/list_texts.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace pictolex;
@@ -14,6 +18,33 @@ using namespace pictolex::test;
 using Lefts = QList<float>; // of the snowflake, flag, banana and mailbox, in twips
 
 static const QStringList kSounds{"flag.wav", "banana.wav", "mailbox.wav", "snowflake.wav"};
+
+namespace {
+
+// The example list copied to `folder`.
+void copyExample(const QString& folder) {
+    QDir().mkpath(folder);
+    for (const QString& file : QDir(PICTOLEX_EXAMPLE_LIST).entryList(QDir::Files))
+        QFile::copy(PICTOLEX_EXAMPLE_LIST + file, folder + file);
+}
+
+bool captionsFit(const QWidget& window) {
+    for (const Label* label : window.findChildren<Label*>())
+        if (label->fontMetrics().horizontalAdvance(label->caption()) > label->width()) {
+            qWarning("%s does not fit", qPrintable(label->caption()));
+            return false;
+        }
+    return true;
+}
+
+QMap<QString, QRect> places(const QWidget& window) {
+    QMap<QString, QRect> found;
+    for (const QWidget* control : window.findChildren<QWidget*>(QRegularExpression(".")))
+        found.insert(control->objectName(), control->geometry());
+    return found;
+}
+
+} // namespace
 
 class TestStartScreen : public QObject {
     Q_OBJECT
@@ -74,10 +105,117 @@ private Q_SLOTS:
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
         QCOMPARE(!timer1.isEnabled() && !timer2.isEnabled(), start || secondTicks > 1);
         QCOMPARE(frmS().isVisible() && !frmBack().isVisible(), !start);
-        for (const QWidget* window : QList<QWidget*>{&frmS(), &frmBack()}) // every caption fits
-            for (const Label* label : window->findChildren<Label*>())
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),
-                         qPrintable(label->caption()));
+        QVERIFY(captionsFit(frmS()) && captionsFit(frmBack()));
+    }
+
+    // With lists, their choice stands below the other controls, which keep their places; the
+    // one chosen is remembered for the next start; --list chooses for one start only.
+    void choiceOfList() {
+        const QMap<QString, QRect> before = places(frmS());
+        QVERIFY(!frmS().findChild<QComboBox*>() && frmS().size() == QSize(511, 355));
+        QTemporaryDir data;
+        const QString folder = data.path() + "/";
+        copyExample(folder + "lists/weather/");
+        copyExample(folder + "lists/animals/");
+        const auto startWith = [&](const QString& asked) {
+            app_.reset();
+            app_ = std::make_unique<TestApp>(folder, asked);
+            frmS().show();
+            return &control<QComboBox>(frmS(), "cboList");
+        };
+        QComboBox* box = startWith({});
+        QCOMPARE(box->count(), 3);
+        QCOMPARE(box->itemText(0) + box->itemText(1), "The game's own words"
+                                                      "animals");
+        QVERIFY(box->currentIndex() == 0 && captionsFit(frmS()));
+        for (auto [name, place] : before.asKeyValueRange())
+            QCOMPARE(control(frmS(), name).geometry(), place);
+        QTest::keyClick(box, Qt::Key_Down); // as a player chooses
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(startWith({})->currentText(), "weather");
+        QCOMPARE(startWith("animals")->currentText(), "animals");
+        QCOMPARE(startWith("nosuch")->currentIndex(), 0);
+        QCOMPARE(control<Label>(frmS(), "lblFindings").caption(),
+                 "There is no word list called “nosuch”.");
+        QCOMPARE(startWith({})->currentText(), "weather");
+        click(frmS(), "cmdStart");
+        QCOMPARE(control<Label>(frmBack(), "lbl(6)").caption(), "umbrella");
+        QVERIFY(!frmBack().findChild<QWidget*>("lbl(7)"));
+    }
+
+    // What keeps a list from being played is said on the start screen and by --check-list,
+    // alike; the game's own words can still be chosen and played.
+    void listsThatCannotBePlayedSayWhy_data() {
+        QTest::addColumn<QByteArray>("words"); // of words.txt; none: no words.txt
+        QTest::addColumn<QString>("spoilt");   // a picture removed, or (with '!') not one
+        QTest::addColumn<QStringList>("said"); // among the lines of --check-list
+        const QByteArray four = "sun\ncloud\nrain\nsnow\n";
+        QTest::newRow("BOM, CR LF, notes, blanks, no recordings")
+            << QByteArray("\xEF\xBB\xBF# weather\r\n sun \r\n\r\ncloud\r\nrain\r\nsnow") << ""
+            << QStringList{"“mine” can be played: 4 words.",
+                           "Silent, with no recording: “sun”, “cloud”, “rain”, “snow”."};
+        QTest::newRow("no words.txt")
+            << QByteArray() << "" << QStringList{"There is no words.txt in the list's folder."};
+        QTest::newRow("three words") << QByteArray("sun\ncloud\nrain") << ""
+                                     << QStringList{"words.txt holds too few words (3): a list "
+                                                    "has 4 to 36."};
+        QTest::newRow("37 words") << four.repeated(9) + "rain"
+                                  << ""
+                                  << QStringList{"words.txt holds too many words (37): a list has "
+                                                 "4 to 36.",
+                                                 "Listed more than once: “sun”, “cloud”, “rain”, "
+                                                 "“snow”."};
+        QTest::newRow("a slash, a tab")
+            << four + "cloud/rain\nsnow\tfall"
+            << ""
+            << QStringList{"A word may not hold a / or a control character: “cloud/rain”, "
+                           "“snow␉fall”."};
+        QTest::newRow("too wide") << four + "supercalifragilistic"
+                                  << ""
+                                  << QStringList{"Too long to fit under its picture: "
+                                                 "“supercalifragilistic”."};
+        QTest::newRow("a picture missing")
+            << four << "cloud.png"
+            << QStringList{"No picture (the word and .png or .jpg): “cloud”."};
+        QTest::newRow("a picture that is none")
+            << four << "!rain.png" << QStringList{"The picture cannot be read: “rain.png”."};
+        QTest::newRow("not UTF-8") << four + "caf\xE9"
+                                   << ""
+                                   << QStringList{"Line 5 of words.txt is not UTF-8 text: save "
+                                                  "the file as UTF-8."};
+    }
+    void listsThatCannotBePlayedSayWhy() {
+        QFETCH(QByteArray, words);
+        QFETCH(QString, spoilt);
+        QFETCH(QStringList, said);
+        QTemporaryDir data;
+        const QString folder = data.path() + "/", list = folder + "lists/mine/";
+        copyExample(list);
+        QFile text(list + "words.txt");
+        QVERIFY(words.isNull()
+                    ? text.remove()
+                    : text.open(QIODevice::WriteOnly | QIODevice::Truncate) && text.write(words));
+        text.close();
+        QFile picture(list + QString(spoilt).remove('!'));
+        QVERIFY(spoilt.isEmpty() || (spoilt.startsWith('!') ? picture.open(QIODevice::WriteOnly) &&
+                                                                  picture.write("GIF89a")
+                                                            : picture.remove()));
+        picture.close();
+        QString report;
+        QTextStream out(&report);
+        const bool playable = reportList(list, out) == 0;
+        for (const QString& line : said)
+            QVERIFY2(report.split('\n').contains(line), qPrintable(report));
+        app_.reset();
+        app_ = std::make_unique<TestApp>(folder, "mine");
+        frmS().show();
+        const QString findings = control<Label>(frmS(), "lblFindings").caption();
+        QCOMPARE(findings, playable ? QString() : notPlayableText() + '\n' + report.trimmed());
+        QCOMPARE(control(frmS(), "cmdStart").isEnabled(), playable);
+        QCOMPARE(said.first().endsWith("can be played: 4 words."), playable);
+        QTest::keyClick(&control(frmS(), "cboList"), Qt::Key_Up); // the game's own words
+        click(frmS(), "cmdStart");
+        QCOMPARE(control<Label>(frmBack(), "lbl(36)").caption(), "umbrella");
     }
 
     void nameBoxKeepsNamesOnOneLine_data() {

@@ -57,12 +57,12 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     int devices = 0;
 };
 
-// The two windows on a fake machine, with the player's folder given (none by default). The
-// program "ends" by counting quits.
+// The two windows on a fake machine, with the player's folder given (none by default) and the
+// list asked for by --list, if any. The program "ends" by counting quits.
 struct TestApp : FakeMachine {
-    explicit TestApp(const QString& userFolder = {})
-        : context(Platform{*this, *this, *this, *this, *this, userFolder, false}, gameWindows(),
-                  [this] { ++quits; }) {}
+    explicit TestApp(const QString& userFolder = {}, const QString& askedList = {})
+        : context(Platform{*this, *this, *this, *this, *this, userFolder, false},
+                  gameWindows(askedList), [this] { ++quits; }) {}
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
