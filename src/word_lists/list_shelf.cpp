@@ -3,6 +3,7 @@
 #include "word_lists/list_shelf.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -19,10 +20,12 @@ QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFol
         if (folder.isEmpty())
             continue;
         for (const QString& name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const bool hidden = std::any_of(places.cbegin(), places.cend(),
-                                            [&name](const ListPlace& p) { return p.name == name; });
-            if (!hidden)
+            const auto same = std::find_if(places.begin(), places.end(),
+                                           [&name](const ListPlace& p) { return p.name == name; });
+            if (same == places.end())
                 places << ListPlace{name, folder + name + QLatin1Char('/')};
+            else if (!QFileInfo::exists(same->folder + QStringLiteral("words.txt")))
+                same->folder = folder + name + QLatin1Char('/'); // it holds only the times
         }
     }
     std::sort(places.begin(), places.end(), [](const ListPlace& a, const ListPlace& b) {

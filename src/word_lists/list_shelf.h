@@ -18,8 +18,8 @@ struct ListPlace {
 QString listsFolderOf(const QString& dataFolder);
 
 // The lists in the player's folder and in the game's shared folder, by name with capitals
-// ignored. A player's list hides a shared one of the same name. Only the folders are listed;
-// nothing in them is read.
+// ignored. A player's list hides a shared one of the same name, unless it has no words.txt:
+// then it is the folder that holds the shared list's times. Only the folders are listed.
 QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFolder);
 
 } // namespace pictolex

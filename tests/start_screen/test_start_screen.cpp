@@ -4,6 +4,7 @@
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "fakes.h"
+#include "word_lists/list_shelf.h"
 #include "word_lists/list_texts.h"
 
 #include <QClipboard>
@@ -141,6 +142,15 @@ private Q_SLOTS:
         click(frmS(), "cmdStart");
         QCOMPARE(control<Label>(frmBack(), "lbl(6)").caption(), "umbrella");
         QVERIFY(!frmBack().findChild<QWidget*>("lbl(7)"));
+        // Lists for everyone: a player's of the same name comes first, but not the folder
+        // that only holds the player's times of a shared list.
+        copyExample(folder + "shared/lists/weather/");
+        copyExample(folder + "shared/lists/animals/");
+        QVERIFY(QFile::remove(folder + "lists/animals/words.txt"));
+        const QList<ListPlace> found = findLists(folder, folder + "shared/");
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].folder + found[1].folder,
+                 folder + "shared/lists/animals/" + folder + "lists/weather/");
     }
 
     // What keeps a list from being played is said on the start screen and by --check-list,
