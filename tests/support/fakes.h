@@ -9,6 +9,7 @@
 #include "windows/windows.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
@@ -83,6 +84,12 @@ template <typename T = QWidget> T& control(const QObject& window, const QString&
     if (!found)
         qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
     return *found;
+}
+
+// Writes a whole file anew, as an editor saves one; answers whether it could.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Steps a window's timer as the real one would tick: only while it runs.
