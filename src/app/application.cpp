@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/arguments.h"
+#include "app/list_report.h"
 #include "app/system_platform.h"
 #include "app/translations.h"
 #include "board/game_board.h"
@@ -9,16 +11,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTextStream>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace pictolex {
 
-WindowMakers gameWindows() {
-    return {[](const Platform& platform) { return std::make_unique<StartScreen>(platform); },
+WindowMakers gameWindows(const QString& askedList) {
+    return {[askedList](const Platform& platform) {
+                return std::make_unique<StartScreen>(platform, askedList);
+            },
             [](const Platform& platform) { return std::make_unique<GameBoard>(platform); }};
 }
 
-int runGame(QApplication& app) {
+int runGame(QApplication& app, const QString& askedList) {
     QApplication::setApplicationName(QStringLiteral("pictolex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -27,11 +34,31 @@ int runGame(QApplication& app) {
 
     SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();
-    AppContext context(system.platform(), gameWindows(), [] { QCoreApplication::quit(); });
+    AppContext context(system.platform(), gameWindows(askedList), [] { QCoreApplication::quit(); });
     frmS().show();
     // Sound is got ready once the start screen is up, well before its first word.
     QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
     return app.exec();
+}
+
+int runProgram(int argc, char* argv[]) {
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    const Arguments arguments = parseArguments(given);
+    if (!arguments.error.isEmpty()) {
+        QTextStream(stderr) << "pictolex: " << arguments.error << '\n';
+        return 2;
+    }
+    if (!arguments.checkFolder.isEmpty()) {
+        // Words are measured in the board's font, which needs fonts but no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout);
+        return reportList(arguments.checkFolder, out);
+    }
+    QApplication app(argc, argv);
+    return runGame(app, arguments.list);
 }
 
 } // namespace pictolex

@@ -8,10 +8,14 @@ class QApplication;
 
 namespace pictolex {
 
-// The two windows of the game: the start screen first, then the game board.
-WindowMakers gameWindows();
+// The two windows of the game: the start screen first, with the list named by `askedList`
+// chosen when there is one, then the game board.
+WindowMakers gameWindows(const QString& askedList = {});
 
 // Sets up the application and runs the game until no window is loaded.
-int runGame(QApplication& app);
+int runGame(QApplication& app, const QString& askedList = {});
+
+// The program: the game, or with --check-list the check of a list, which needs no display.
+int runProgram(int argc, char* argv[]);
 
 } // namespace pictolex

@@ -2,26 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rules/cells.h"
+#include "rules/cell_layout.h"
 
 #include <QRect>
 
 namespace pictolex {
-
-// Where a cell's picture tile stands in the window, in twips. Tile 13 sits a little lower.
-constexpr QRect tileRect(int cell) {
-    const int row = (cell - 1) / kColumns, column = (cell - 1) % kColumns;
-    return QRect(2000 + 2000 * column, cell == 13 ? 4560 : 1500 + 1500 * row, 480, 480);
-}
-
-// Where a cell's word stands, centred under its tile, in twips. Word 33 is wider, to hold
-// "traffic signal".
-constexpr QRect wordRect(int cell) {
-    if (cell == 33)
-        return QRect(5580, 9705, 1320, 255);
-    const int row = (cell - 1) / kColumns, column = (cell - 1) % kColumns;
-    return QRect(1640 + 2000 * column, 2200 + 1500 * row, 1200, 250);
-}
 
 // Where the other controls stand, in twips, as the window is laid out before the buttons are
 // moved to the right edge of the screen.

@@ -37,7 +37,6 @@ GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
     resize(956, 710);
     setWindowState(Qt::WindowMaximized);
 
-    buildCells();
     buildStatusLabels();
     buildButtons();
     buildResultsView();
@@ -110,18 +109,23 @@ void GameBoard::buildResultsView() {
     cmdSeeTimes->setFocus();
 }
 
-void GameBoard::buildCells() {
-    const QFont wordFont = namedFont(fonts::kSansSerif, 9.75, true);
-    for (int i = 1; i <= kCells; ++i) {
+// A cell for each word of the list, laid out for their number.
+void GameBoard::buildCells(const WordList& list) {
+    list_ = list;
+    model_ = BoardModel(list.words, list.initialTags);
+    const int cells = model_.cellCount();
+    for (int i = 1; i <= cells; ++i) {
         auto* tile = new Tile(i, this);
-        tile->placeTwips(tileRect(i));
-        connect(tile, &Tile::dropped, this,
-                [this, tile](int source) { img_DragDrop(tile->index(), *img[size_t(source)]); });
+        tile->placeTwips(tileRect(i, cells));
+        connect(tile, &Tile::dropped, this, [this, tile](int source) {
+            if (source <= model_.cellCount()) // a tile of this board
+                img_DragDrop(tile->index(), *img[size_t(source)]);
+        });
         img[size_t(i)] = tile;
 
-        Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), BoardModel::word(i),
-                                 wordFont, colors::kNavy, colors::kPink, Qt::AlignHCenter);
-        place(word, wordRect(i));
+        Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), model_.word(i), wordFont(),
+                                 colors::kNavy, colors::kPink, Qt::AlignHCenter);
+        place(word, wordRect(i, cells));
         connect(word, &Label::clicked, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
     }
@@ -130,16 +134,18 @@ void GameBoard::buildCells() {
 const QImage& GameBoard::picture(const QString& tag) {
     auto found = pictures_.find(tag);
     if (found == pictures_.end())
-        found = pictures_.insert(tag, wordPicture(tag, platform().userFolder));
+        found = pictures_.insert(tag,
+                                 wordPicture(tag, picturesFolderFor(list_, platform().userFolder)));
     return *found;
 }
 
-QString GameBoard::soundOf(int cell) {
-    return frmS().rootPath() + BoardModel::word(cell) + QStringLiteral(".wav");
+void GameBoard::speak(int cell) {
+    // A list's word speaks its own recording, or nothing.
+    playSound(*this, soundPathFor(list_, model_.word(cell), frmS().rootPath()), list_.isBuiltIn());
 }
 
 void GameBoard::showTiles() {
-    for (int i = 1; i <= kCells; ++i) {
+    for (int i = 1; i <= model_.cellCount(); ++i) {
         const QString& tag = model_.tag(i);
         if (img[size_t(i)]->tag() != tag)
             img[size_t(i)]->setContents(tag, picture(tag));
@@ -147,7 +153,7 @@ void GameBoard::showTiles() {
 }
 
 void GameBoard::showPairStates() {
-    for (int i = 1; i <= kCells; ++i) {
+    for (int i = 1; i <= model_.cellCount(); ++i) {
         const bool matched = model_.isMatched(i);
         lbl[size_t(i)]->setBackColor(bgr(matched ? colors::kCyan : colors::kPink));
         img[size_t(i)]->setDraggable(!matched);
@@ -169,7 +175,7 @@ void GameBoard::newRound() {
     model_.resetScore();
     clock_.start(platform().clock.now());
     lblTime->setCaption(clock_.text());
-    lblScore->setCaption(scoreResetText());
+    lblScore->setCaption(scoreResetText(model_.cellCount()));
     model_.resetTiles();
     model_.shuffle(platform().random);
     showTiles();
@@ -177,6 +183,8 @@ void GameBoard::newRound() {
 }
 
 void GameBoard::Form_Load() {
+    buildCells(frmS().wordList());
+    List1->raise(); // over the grid
     List1->clear();
     placeButtons();
     newRound();
@@ -185,21 +193,21 @@ void GameBoard::Form_Load() {
 void GameBoard::img_DragDrop(int index, Tile& source) {
     if (model_.drop(index, source.index())) {
         showTiles();
-        playSound(*this, soundOf(index));
+        speak(index);
     }
     model_.recount();
     showPairStates();
     if (model_.score() > 0)
-        lblScore->setCaption(scoreText(model_.score()));
+        lblScore->setCaption(scoreText(model_.score(), model_.cellCount()));
 }
 
 void GameBoard::lbl_Click(int index) {
     if (model_.isMatched(index))
-        playSound(*this, soundOf(index));
+        speak(index);
 }
 
 void GameBoard::Timer1_Timer() {
-    const bool complete = clock_.tick(platform().clock.now(), model_.score());
+    const bool complete = clock_.tick(platform().clock.now(), model_.isComplete());
     lblTime->setCaption(clock_.text());
     if (!complete)
         return;
@@ -232,17 +240,16 @@ void GameBoard::cmdSeeTimes_Click() {
         return;
     MessageBoxes& messages = platform().messages;
     const QString title = QStringLiteral("Pictolex");
-    if (model_.score() < kCells) {
+    if (!model_.isComplete()) {
         messages.show(this, MessageBoxes::Icon::Information, title,
-                      QStringLiteral("Please get a score of %1.").arg(kCells));
+                      QStringLiteral("Please get a score of %1.").arg(model_.cellCount()));
         return;
     }
     QLineEdit& name = frmS().nameBox();
     if (name.text().isEmpty())
         name.setText(QStringLiteral("NO NAME"));
 
-    const QString& folder = platform().userFolder;
-    const ResultsLog log(folder.isEmpty() ? QString() : folder + QStringLiteral("results.txt"));
+    const ResultsLog log(resultsPathFor(list_, platform().userFolder));
     ResultsView view =
         logAndRead(log, name.text(), clock_.elapsedSeconds(), platform().clock.now());
     if (!view.error.isEmpty())

@@ -17,7 +17,8 @@ class Label;
 class ResultsList;
 class Tile;
 
-// The play window: the 6 by 6 board of pictures over words, the clock and the results.
+// The play window: the board of pictures over words (6 by 6 for the game's own words, fewer for
+// a shorter list), the clock and the results.
 class GameBoard : public GameBoardForm {
     Q_OBJECT
 public:
@@ -37,13 +38,13 @@ private:
     void buildStatusLabels();
     void buildResultsView();
     void buildButtons();
-    void buildCells();
+    void buildCells(const WordList& list);
     void placeButtons();
     void newRound();
     void showTiles();
     void showPairStates();
     const QImage& picture(const QString& tag);
-    QString soundOf(int cell);
+    void speak(int cell);
 
     Label* lblTitle;                      // the title, "Pictolex"
     Label* lblScore;                      // "Score = ..."
@@ -55,9 +56,10 @@ private:
     CommandButton* Command1;              // "Start Again"
     ResultsList* List1;                   // every record, newest first
     WindowTimer* Timer1;                  // the game clock's tick
-    std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(36)
-    std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(36)
+    std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(N), N up to 36
+    std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(N)
 
+    WordList list_;
     BoardModel model_;
     GameClock clock_;
     QHash<QString, QImage> pictures_;

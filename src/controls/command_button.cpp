@@ -32,6 +32,7 @@ CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget
     QPalette p = palette();
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
     setPalette(p);
 }
 

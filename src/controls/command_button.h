@@ -6,8 +6,9 @@
 
 namespace pictolex {
 
-// A push button with a drawn face colour and a caption that wraps onto more lines. It is never a
-// default button, yet Enter presses it while it holds the focus, as the space bar does.
+// A push button with a drawn face colour and a caption that wraps onto more lines, grey while the
+// button is disabled. It is never a default button, yet Enter presses it while it holds the
+// focus, as the space bar does.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:

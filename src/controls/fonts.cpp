@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/fonts.h"
 
+#include "controls/units.h"
+
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 #include <cmath>
 
@@ -11,6 +14,8 @@ namespace pictolex {
 namespace {
 
 const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
+// The face for Japanese in words written in the sans-serif face, which has none.
+const QString kJapanese = QStringLiteral("IPAPGothic");
 
 // Tells Qt which installed family stands in for each named family that is missing. The pop
 // face has its stand-in chosen in namedFont, weight and all.
@@ -31,6 +36,11 @@ QFont namedFont(const QString& family, double points, bool bold, bool italic) {
     }();
     Q_UNUSED(substituted);
     QFont font(family);
+    if (family == fonts::kSansSerif) {
+        // The family, its stand-ins, then a Japanese face: a word in any of the scripts a list
+        // may use shows whole.
+        font.setFamilies(QStringList{family} + QFont::substitutes(family) + QStringList{kJapanese});
+    }
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setItalic(italic);
@@ -41,6 +51,14 @@ QFont namedFont(const QString& family, double points, bool bold, bool italic) {
         font.setWeight(QFont::Black);
     }
     return font;
+}
+
+QFont wordFont() {
+    return namedFont(fonts::kSansSerif, 9.75, true);
+}
+
+int wordWidth(const QString& word) {
+    return QFontMetrics(wordFont()).horizontalAdvance(word) * kTwipsPerPixel;
 }
 
 } // namespace pictolex

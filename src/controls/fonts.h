@@ -20,4 +20,9 @@ inline const QString kPopS = QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体");
 // display face.
 QFont namedFont(const QString& family, double points, bool bold, bool italic = false);
 
+// The font of the words under the pictures, on the board and in the demonstration.
+QFont wordFont();
+// How wide a word stands in that font, in twips.
+int wordWidth(const QString& word);
+
 } // namespace pictolex

@@ -63,8 +63,8 @@ void Form::armTimers(bool armed) {
         timer->setArmed(armed);
 }
 
-void playSound(Form& window, const QString& path) {
-    window.soundPlayer().play(path);
+void playSound(Form& window, const QString& path, bool ownMayStandIn) {
+    window.soundPlayer().play(path, ownMayStandIn);
 }
 
 void stopSound(Form& window) {

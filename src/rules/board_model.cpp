@@ -9,16 +9,16 @@
 
 namespace pictolex {
 
-BoardModel::BoardModel() {
-    tags_[kSpare] = QString::fromLatin1(kSpareTag);
-    for (int i = 1; i <= kCells; ++i)
-        tags_[size_t(i)] = QString::fromLatin1(kInitialTags[size_t(i - 1)]);
-}
+BoardModel::BoardModel() : BoardModel(builtInWords(), builtInInitialTags()) {}
+
+BoardModel::BoardModel(QStringList words, const QStringList& initialTags)
+    : words_(std::move(words)), tags_(QStringList{QString::fromLatin1(kSpareTag)} + initialTags),
+      matched_(words_.size() + 1, false) {}
 
 void BoardModel::exchange(int a, int b) {
-    tags_[kSpare] = tags_[size_t(b)];
-    tags_[size_t(b)] = tags_[size_t(a)];
-    tags_[size_t(a)] = tags_[kSpare];
+    tags_[kSpare] = tags_[b];
+    tags_[b] = tags_[a];
+    tags_[a] = tags_[kSpare];
 }
 
 void BoardModel::resetTiles() {
@@ -27,11 +27,12 @@ void BoardModel::resetTiles() {
 
 int BoardModel::shuffle(RandomSource& random) {
     int draws = 0;
-    for (int i = 1; i <= kCells; ++i) {
+    const int cells = cellCount();
+    for (int i = 1; i <= cells; ++i) {
         for (;;) {
             ++draws;
-            // j lies in 1 to kCells - 1: the last cell is never drawn as a partner.
-            const int j = int(std::floor(random.next() * float(kCells - 1))) + 1;
+            // j lies in 1 to N - 1: the last cell is never drawn as a partner.
+            const int j = int(std::floor(random.next() * float(cells - 1))) + 1;
             exchange(i, j);
             const bool partnerInPlace = inPlace(j);
             const bool cellInPlace = inPlace(i);
@@ -51,26 +52,26 @@ bool BoardModel::drop(int target, int source) {
 
 void BoardModel::recount() {
     score_ = 0;
-    for (int i = 1; i <= kCells; ++i) {
+    for (int i = 1; i <= cellCount(); ++i) {
         if (inPlace(i)) {
-            matched_[size_t(i)] = true;
+            matched_[i] = true;
             ++score_;
         }
     }
 }
 
-QString scoreText(int score) {
-    return QStringLiteral("Score =  %1 / %2").arg(score).arg(kCells);
+QString scoreText(int score, int cells) {
+    return QStringLiteral("Score =  %1 / %2").arg(score).arg(cells);
 }
 
-QString scoreResetText() {
-    return QStringLiteral("Score = 0 / %1").arg(kCells);
+QString scoreResetText(int cells) {
+    return QStringLiteral("Score = 0 / %1").arg(cells);
 }
 
-bool GameClock::tick(const QDateTime& now, int score) {
-    if (score < kCells)
+bool GameClock::tick(const QDateTime& now, bool complete) {
+    if (!complete)
         elapsedTime_ = startTime_.secsTo(now);
-    return score >= kCells;
+    return complete;
 }
 
 QString GameClock::text() const {

@@ -6,31 +6,36 @@
 
 #include <QDateTime>
 #include <QString>
-#include <array>
+#include <QStringList>
 
 namespace pictolex {
 
 class RandomSource;
 
 // The board as the rules see it: which picture each tile holds (by its word), and which cells
-// are marked matched. Cell i (1 to kCells) is tile i above word i; tile kSpare holds contents
-// while two tiles exchange them. The words never move; only contents do.
+// are marked matched. Cell i (1 to cellCount()) is tile i above word i; tile kSpare holds
+// contents while two tiles exchange them. The words never move; only contents do.
 class BoardModel {
 public:
+    // The game's own words, each tile holding its picture of kInitialTags.
     BoardModel();
+    // Words for cells 1 to N; tile i holds initialTags[i - 1] until the first deal.
+    BoardModel(QStringList words, const QStringList& initialTags);
 
-    static QString word(int cell) { return QString::fromLatin1(kWords[size_t(cell - 1)]); }
-    const QString& tag(int tile) const { return tags_[size_t(tile)]; }
-    bool isMatched(int cell) const { return matched_[size_t(cell)]; }
+    int cellCount() const { return int(words_.size()); }
+    const QString& word(int cell) const { return words_[cell - 1]; }
+    const QString& tag(int tile) const { return tags_[tile]; }
+    bool isMatched(int cell) const { return matched_[cell]; }
     bool inPlace(int cell) const { return tag(cell) == word(cell); }
     int score() const { return score_; }
+    bool isComplete() const { return score_ >= cellCount(); }
 
     // Exchanges the contents of tiles a and b through the spare tile.
     void exchange(int a, int b);
     // Every cell back to unmatched, every tile draggable.
     void resetTiles();
     // Deals the contents out afresh: for each cell in turn, exchange it with a partner drawn
-    // as floor(r * (kCells - 1)) + 1, drawing again while either touched cell got its own word. A
+    // as floor(r * (N - 1)) + 1, drawing again while either touched cell got its own word. A
     // rejected exchange stays on the board. Answers how many draws were made.
     int shuffle(RandomSource& random);
     // A drop of tile `source` on tile `target`: exchanges them when source's picture names
@@ -41,26 +46,27 @@ public:
     void resetScore() { score_ = 0; }
 
 private:
-    std::array<QString, kCells + 1> tags_; // kSpare first
-    std::array<bool, kCells + 1> matched_{};
+    QStringList words_;
+    QStringList tags_; // kSpare first
+    QList<bool> matched_;
     int score_ = 0;
 };
 
 // "Score =  5 / 36" after a recount: the count carries one leading blank, where a sign would be.
-QString scoreText(int score);
+QString scoreText(int score, int cells);
 // "Score = 0 / 36", as a round starts.
-QString scoreResetText();
+QString scoreResetText(int cells);
 
 // The round's clock, read from the wall clock at each tick rather than counted in ticks, so
-// late or skipped ticks never slow it. It stops once every cell is matched.
+// late or skipped ticks never slow it. It stops once the round is complete.
 class GameClock {
 public:
     void start(const QDateTime& now) {
         startTime_ = now;
         elapsedTime_ = 0;
     }
-    // One tick. Answers whether the round is complete.
-    bool tick(const QDateTime& now, int score);
+    // One tick of a round that is complete or not yet. Answers whether it is complete.
+    bool tick(const QDateTime& now, bool complete);
 
     qint64 elapsedSeconds() const { return elapsedTime_; }
     QString text() const;

@@ -6,6 +6,7 @@ namespace pictolex {
 
 // The board: cells numbered 1 to kCells row by row from the top left, each a picture tile with
 // its word beneath. Tile 0 is the spare tile, which holds contents while two tiles exchange them.
+// The game's own words fill all kCells cells; a teacher's list fills fewer.
 inline constexpr int kColumns = 6;
 inline constexpr int kRows = 6;
 inline constexpr int kCells = kColumns * kRows;

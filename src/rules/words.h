@@ -4,6 +4,7 @@
 
 #include "rules/cells.h"
 
+#include <QStringList>
 #include <array>
 #include <string_view>
 
@@ -31,5 +32,9 @@ inline constexpr std::array<std::string_view, kCells> kInitialTags = {
 
 // The spare tile's picture, a circled digit one.
 inline constexpr std::string_view kSpareTag = "zero";
+
+// kWords and kInitialTags as text.
+QStringList builtInWords();
+QStringList builtInInitialTags();
 
 } // namespace pictolex

@@ -14,11 +14,11 @@ SoundPlayer::~SoundPlayer() {
         device_->close();
 }
 
-void SoundPlayer::play(const QString& path) {
+void SoundPlayer::play(const QString& path, bool ownMayStandIn) {
     if (!device_)
         return;
     device_->close();
-    if (openOwn(path) || device_->open(path))
+    if ((ownMayStandIn && openOwn(path)) || device_->open(path))
         device_->play();
 }
 

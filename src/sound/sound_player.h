@@ -20,8 +20,9 @@ public:
     SoundPlayer(std::unique_ptr<AudioDevice> device, QString userFolder, QObject* parent);
     ~SoundPlayer() override;
 
-    // Plays the .wav file; returns once playback has begun or failed.
-    void play(const QString& path);
+    // Plays the .wav file; returns once playback has begun or failed. Without `ownMayStandIn`,
+    // that very file and no other (a teacher's list speaks its own recordings, or nothing).
+    void play(const QString& path, bool ownMayStandIn = true);
     // Falls silent at once.
     void stop();
 

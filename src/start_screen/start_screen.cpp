@@ -12,7 +12,10 @@
 #include "rules/demonstration.h"
 #include "start_screen/name_box.h"
 #include "windows/windows.h"
+#include "word_lists/list_choice.h"
+#include "word_lists/list_texts.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <array>
 
@@ -21,11 +24,12 @@ namespace pictolex {
 namespace {
 
 constexpr QSize kClientSize{511, 355};
+// The room the choice of lists adds below the credit line, in twips.
+constexpr int kListRoom = 1890;
 
 Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
-    Label* label =
-        makeLabel(parent, QLatin1String(name), caption, namedFont(fonts::kSansSerif, 9.75, true),
-                  {bgr(colors::kNavy), bgr(colors::kPink)}, Qt::AlignHCenter);
+    Label* label = makeLabel(parent, QLatin1String(name), caption, wordFont(),
+                             {bgr(colors::kNavy), bgr(colors::kPink)}, Qt::AlignHCenter);
     place(label, left, 2310, 1395, 255);
     return label;
 }
@@ -47,7 +51,8 @@ Label* transparentLabel(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-StartScreen::StartScreen(const Platform& platform) : StartScreenForm(platform) {
+StartScreen::StartScreen(const Platform& platform, const QString& askedList)
+    : StartScreenForm(platform), chosen_{builtInList(), {}, {}}, builtIn_(builtInList()) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -56,6 +61,7 @@ StartScreen::StartScreen(const Platform& platform) : StartScreenForm(platform) {
     buildTitleAndCredit();
     buildDemonstration();
     buildNameAndStart();
+    buildListChoice(askedList);
 
     const bool real = platform.realTimers;
     Timer1 = new WindowTimer(65, true, real, this);
@@ -111,6 +117,73 @@ void StartScreen::buildNameAndStart() {
 
     setTabOrder(txtName, cmdStart);
     txtName->setFocus();
+}
+
+void StartScreen::buildListChoice(const QString& askedList) {
+    const QString& folder = platform().userFolder;
+    lists_ = findLists(folder, soundFolderFor(QCoreApplication::applicationDirPath()));
+    const QString wanted = askedList.isEmpty() ? rememberedList(folder) : askedList;
+    int index = 0; // in cboList: the game's own words, unless the list wanted is there
+    for (int i = 0; i < lists_.size(); ++i)
+        index = lists_[i].name == wanted ? i + 1 : index;
+    const bool missing = !askedList.isEmpty() && index == 0;
+    if (missing)
+        qWarning("%s", qPrintable(noSuchListText(askedList)));
+    if (lists_.isEmpty())
+        return;
+    buildListControls();
+    cboList->setCurrentIndex(index);
+    chooseList(index);
+    if (missing)
+        lblFindings->setCaption(noSuchListText(askedList));
+}
+
+// The choice of lists, in a row of its own below the credit line, like the name's row.
+void StartScreen::buildListControls() {
+    setFixedSize(kClientSize + QSize(0, toPixels(kListRoom)));
+    lblList = transparentLabel(this, "lblList", QStringLiteral("Words"),
+                               namedFont(fonts::kPopS, 18, false), Qt::AlignRight);
+    place(lblList, 1380, 5490, 1635, 435);
+    cboList = new QComboBox(this);
+    cboList->setObjectName(QStringLiteral("cboList"));
+    cboList->setFont(namedFont(fonts::kSansSerif, 12, true));
+    cboList->addItem(builtInListTitle());
+    for (const ListPlace& list : lists_)
+        cboList->addItem(list.name);
+    place(cboList, 3180, 5430, 3675, 435);
+    connect(cboList, &QComboBox::activated, this, &StartScreen::cboList_Click);
+    lblFindings = transparentLabel(this, "lblFindings", QString(),
+                                   namedFont(fonts::kSansSerif, 9.75, false), Qt::AlignLeft);
+    lblFindings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblFindings->setWordWrap(true);
+    place(lblFindings, 705, 5970, 6255, 1140);
+    setTabOrder(txtName, cboList);
+    setTabOrder(cboList, cmdStart);
+}
+
+// Reads and checks the list offered at `index` of cboList; a list that cannot be played says
+// why, and "Start" waits for another choice.
+void StartScreen::chooseList(int index) {
+    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}} : checkList(lists_[index - 1], wordWidth);
+    QStringList lines;
+    for (const Finding& finding : chosen_.findings)
+        lines << findingText(finding);
+    if (!lines.isEmpty())
+        lines.prepend(notPlayableText());
+    lblFindings->setCaption(lines.join(QLatin1Char('\n')));
+    lblFindings->setToolTip(lblFindings->caption()); // whole, should it not fit
+
+    cmdStart->setEnabled(chosen_.playable());
+}
+
+void StartScreen::cboList_Click(int index) {
+    chooseList(index);
+    rememberList(platform().userFolder, index == 0 ? QString() : lists_[index - 1].name);
+}
+
+const WordList& StartScreen::wordList() {
+    ensureLoaded();
+    return chosen_.playable() ? chosen_.list : builtIn_;
 }
 
 QString StartScreen::rootPath() {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "windows/windows.h"
+#include "word_lists/list_check.h"
+
+class QComboBox;
 
 namespace pictolex {
 
@@ -12,14 +15,17 @@ class NameBox;
 class Picture;
 class WindowTimer;
 
-// The first window: the title, the demonstration, the name box and "Start".
+// The first window: the title, the demonstration, the name box and "Start"; and below them,
+// when there are lists of words, the choice of list.
 class StartScreen : public StartScreenForm {
     Q_OBJECT
 public:
-    explicit StartScreen(const Platform& platform);
+    // `askedList` names the list to start with, in place of the one last chosen.
+    explicit StartScreen(const Platform& platform, const QString& askedList = {});
 
     QString rootPath() override;
     QLineEdit& nameBox() override;
+    const WordList& wordList() override;
 
 private:
     void Form_Load();
@@ -30,10 +36,14 @@ private:
     void lbl1_Change();
     void lbl2_Change();
     void lbl3_Change();
+    void cboList_Click(int index);
 
     void buildTitleAndCredit();
     void buildDemonstration();
     void buildNameAndStart();
+    void buildListChoice(const QString& askedList);
+    void buildListControls();
+    void chooseList(int index);
 
     Label* Label3;           // the title
     Picture* Image1;         // the snowflake
@@ -50,7 +60,14 @@ private:
     Label* Label2;           // the credit line
     WindowTimer* Timer1;     // a step of the demonstration
     WindowTimer* Timer2;     // the last two words of the demonstration
+    // Only when there are lists:
+    Label* lblList = nullptr;     // "Words", before the choice
+    QComboBox* cboList = nullptr; // the game's own words, then each list by name
+    Label* lblFindings = nullptr; // why the chosen list cannot be played
 
+    QList<ListPlace> lists_; // as cboList offers them, after the game's own words
+    CheckedList chosen_;
+    WordList builtIn_;
     QString rootPath_;
     int timer2Ticks_ = 0;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/form.h"
+#include "word_lists/word_list.h"
 
 class QLineEdit;
 
@@ -18,6 +19,8 @@ public:
     virtual QString rootPath() = 0;
     // The box holding the player's name.
     virtual QLineEdit& nameBox() = 0;
+    // The words to play: the chosen list, or the game's own when it cannot be played.
+    virtual const WordList& wordList() = 0;
 };
 
 // The game board, as the start screen reaches it.

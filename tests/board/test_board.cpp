@@ -10,10 +10,11 @@
 #include "sound/wav_file.h"
 
 #include <QAbstractItemView>
+#include <QGlyphRun>
 #include <QLineEdit>
-
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace pictolex;
@@ -23,21 +24,23 @@ using Draws = std::deque<float>;
 using Cells = QList<int>;
 using Drops = QList<QPoint>; // (source, target)
 using Tags = QMap<int, QString>;
+using Places = QMap<QString, QRect>; // controls' places in pixels
 
 namespace {
 
 const QColor kPink(255, 128, 255), kCyan(0, 255, 255);
 
-// The values that make each cell draw the partners given for it, and itself otherwise (cell
-// 36, 35). No picture of the built board stands over its word, so a cell may draw itself.
-Draws deal(std::initializer_list<std::pair<int, Cells>> draws = {}) {
+// The values that make each cell of a board of `cells` draw the partners given for it, and
+// itself otherwise (the last cell, the one before). No picture of the built board stands over
+// its word, so a cell may draw itself.
+Draws deal(std::initializer_list<std::pair<int, Cells>> draws = {}, int cells = kCells) {
     Draws values;
-    for (int i = 1; i <= kCells; ++i) {
-        Cells partners{i == kCells ? kCells - 1 : i};
+    for (int i = 1; i <= cells; ++i) {
+        Cells partners{i == cells ? cells - 1 : i};
         for (const auto& [cell, js] : draws)
             partners = cell == i ? js : partners;
         for (const int j : partners)
-            values.push_back((float(j) - 0.5f) / 35.0f);
+            values.push_back((float(j) - 0.5f) / float(cells - 1));
     }
     return values;
 }
@@ -73,10 +76,13 @@ class TestBoard : public QObject {
         const std::unique_ptr<QMimeData> mime(Tile::makeMimeData(source));
         return sendDrop(tile(target), *mime);
     }
+    int cells() const {
+        return int(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size());
+    }
     // Every picture dropped on its word, word by word, and the clock's next tick.
     void finishRound() const {
-        for (int cell = 1; cell <= kCells; ++cell)
-            for (int source = 1; source <= kCells; ++source)
+        for (int cell = 1; cell <= cells(); ++cell)
+            for (int source = 1; source <= cells(); ++source)
                 if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
                     drop(source, cell);
         tick(frmBack(), "Timer1");
@@ -315,10 +321,8 @@ private Q_SLOTS:
              at("AMY", 70), "X Time = 0:00:60 2024/4/1", "X Time = 0000000000000:00:05 2024/4/1",
              QStringLiteral("X Time = 0:00:07")});
         const QByteArray bytes = older.join("\r\n").toUtf8();
-        QFile log(folder_ + "results.txt");
         QVERIFY(blocker.remove() && QDir().mkpath(folder_));
-        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(bytes));
-        log.close();
+        QVERIFY(writeFile(folder_ + "results.txt", bytes));
         click(frmBack(), "cmdSeeTimes");
         click(frmBack(), "cmdSeeTimes");
         QCOMPARE(app_->messages.size(), 2);
@@ -330,7 +334,70 @@ private Q_SLOTS:
         QCOMPARE(listed()[0], u'\u200e' + mine);
         QCOMPARE(caption("lblBest"), u'\u200e' + best);
         QCOMPARE(shown(), (QStringList{"lblBestTitle", "lblBest", "List1"}));
-        QCOMPARE(QFile(log.fileName()).size(), bytes.size() + 2 + mine.size() + 2);
+        QCOMPARE(QFile(folder_ + "results.txt").size(), bytes.size() + 2 + mine.size() + 2);
+    }
+
+    // A teacher's list: its words on a grid of their number, dealt as the game's own are from
+    // each tile holding the next word; whole in any script; spoken only by the list's own
+    // recordings; complete at its number; its times in a log of its own.
+    void teachersLists_data() {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<Tags>("dealt");
+        QTest::addColumn<Places>("places");
+        QTest::newRow("four words in Japanese, 2 by 2 in the middle") // cell 4 draws 2
+            << QStringList{"たいよう", "くも", "あめ", "ゆき"} << deal({{4, {2}}}, 4)
+            << Tags{{1, "くも"}, {2, "たいよう"}, {3, "ゆき"}, {4, "あめ"}}
+            << Places{{"img(1)", {400, 300, 32, 32}}, {"lbl(4)", {509, 447, 80, 17}}};
+        // Cell 36 draws 35 and gets "umbrella": refused, yet left; then 18, with 0.5.
+        QTest::newRow("36 words, as the game's own stand")
+            << builtInWords() << deal()
+            << Tags{{1, "banana"}, {18, "umbrella"}, {35, "airplane"}, {36, "lock"}}
+            << Places{{"img(13)", {133, 304, 32, 32}}, {"lbl(33)", {372, 647, 88, 17}}};
+    }
+    void teachersLists() {
+        QFETCH(QStringList, words);
+        QFETCH(Draws, draws);
+        QFETCH(Tags, dealt);
+        QFETCH(Places, places);
+        const QString list = folder_ + "lists/mine/";
+        QVERIFY(QDir().mkpath(list) && writeFile(list + "words.txt", words.join('\n').toUtf8()));
+        const QStringList pictures = QDir(PICTOLEX_EXAMPLE_LIST).entryList({"*.png"});
+        for (qsizetype i = 0; i < words.size(); ++i)
+            QVERIFY(QFile::copy(PICTOLEX_EXAMPLE_LIST + pictures[i % pictures.size()],
+                                list + words[i] + ".png"));
+        // The first word has a recording; the player's one of the second is not the list's.
+        QVERIFY(writeFile(list + words[0] + ".wav", {}) &&
+                writeFile(folder_ + words[1] + ".wav", {}));
+        app_.reset();
+        app_ = std::make_unique<TestApp>(folder_, "mine");
+        startGame(draws);
+        QCOMPARE(cells(), words.size());
+        for (auto [cell, tag] : dealt.asKeyValueRange())
+            QCOMPARE(tile(cell).tag(), tag);
+        for (auto [name, rect] : places.asKeyValueRange())
+            QCOMPARE(control(frmBack(), name).geometry(), rect);
+        QCOMPARE(caption("lblScore"), QStringLiteral("Score = 0 / %1").arg(words.size()));
+        for (int i = 1; i <= cells(); ++i) { // no missing letters, nothing cut off
+            QTextLayout layout(word(i).caption(), word(i).font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(word(i).caption()));
+            QVERIFY(word(i).fontMetrics().horizontalAdvance(word(i).caption()) <= word(i).width());
+        }
+        click(frmBack(), "cmdSeeTimes");
+        finishRound();
+        click(frmBack(), "cmdSeeTimes");
+        const QString early = QStringLiteral("0|Pictolex|Please get a score of %1.");
+        QCOMPARE(app_->messages, QStringList{early.arg(words.size())});
+        QFile log(list + "results.txt");
+        QVERIFY(log.open(QIODevice::ReadOnly) && log.readAll().startsWith("NO NAME"));
+        QVERIFY(listed().size() == 1 && !QFile::exists(folder_ + "results.txt"));
+        const QStringList asked = app_->sounds.filter(QRegularExpression("^frmBack:open "));
+        QCOMPARE(asked.filter("frmBack:open " + list).size(), asked.size() - 1);
+        QVERIFY(asked.size() > 1 && asked.last().endsWith("/good.wav"));
     }
 };
 

@@ -102,6 +102,17 @@ private Q_SLOTS:
         game_.kill();
         game_.waitForFinished();
     }
+    // A teacher checks a list, with no display at hand.
+    void checkListWithNoDisplay() {
+        QProcess check;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        check.setProcessEnvironment(environment);
+        check.start(QStringLiteral(PICTOLEX_BINARY), {"--check-list", PICTOLEX_EXAMPLE_LIST});
+        QVERIFY(check.waitForFinished(20000) && check.exitCode() == 0);
+        QVERIFY(check.readAllStandardOutput().startsWith("“weather” can be played: 6 words.\n"));
+    }
     void wholeRound() {
         if (qEnvironmentVariableIsEmpty("PICTOLEX_E2E_DISPLAY"))
             QSKIP("needs the X display that test.sh starts");

@@ -53,8 +53,7 @@ private Q_SLOTS:
     void soundRequests() {
         QTemporaryDir own;
         TestApp app(own.path() + '/');
-        QVERIFY(QFile(own.filePath("dog.wav")).open(QIODevice::WriteOnly));
-        QVERIFY(QFile(own.filePath("cat.wav")).open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(own.filePath("dog.wav"), {}) && writeFile(own.filePath("cat.wav"), {}));
         app.unplayable << own.filePath("cat.wav") << "/sounds/cow.wav";
         for (const char* word : {"traffic signal", "dog", "cat", "cow"})
             playSound(frmS(), QStringLiteral("/sounds/%1.wav").arg(word));

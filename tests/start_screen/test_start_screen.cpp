@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/list_report.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "fakes.h"
+#include "word_lists/list_shelf.h"
+#include "word_lists/list_texts.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace pictolex;
@@ -14,6 +19,32 @@ using namespace pictolex::test;
 using Lefts = QList<float>; // of the snowflake, flag, banana and mailbox, in twips
 
 static const QStringList kSounds{"flag.wav", "banana.wav", "mailbox.wav", "snowflake.wav"};
+
+namespace {
+
+void copyExampleListTo(const QString& folder) {
+    QDir().mkpath(folder);
+    for (const QString& file : QDir(PICTOLEX_EXAMPLE_LIST).entryList(QDir::Files))
+        QFile::copy(PICTOLEX_EXAMPLE_LIST + file, folder + file);
+}
+
+// The first caption too wide for its label; none when all fit.
+QString unfitCaption(const QWidget& window) {
+    for (const Label* label : window.findChildren<Label*>())
+        if (label->fontMetrics().horizontalAdvance(label->caption()) > label->width())
+            return label->caption();
+    return {};
+}
+
+// Where each control stands, in the order the controls were made.
+QList<QRect> places(const QWidget& window) {
+    QList<QRect> found;
+    for (const QWidget* control : window.findChildren<QWidget*>())
+        found << control->geometry();
+    return found;
+}
+
+} // namespace
 
 class TestStartScreen : public QObject {
     Q_OBJECT
@@ -74,10 +105,108 @@ private Q_SLOTS:
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
         QCOMPARE(!timer1.isEnabled() && !timer2.isEnabled(), start || secondTicks > 1);
         QCOMPARE(frmS().isVisible() && !frmBack().isVisible(), !start);
-        for (const QWidget* window : QList<QWidget*>{&frmS(), &frmBack()}) // every caption fits
-            for (const Label* label : window->findChildren<Label*>())
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->caption()) <= label->width(),
-                         qPrintable(label->caption()));
+        QCOMPARE(unfitCaption(frmS()) + unfitCaption(frmBack()), QString());
+    }
+
+    // With lists, their choice stands below the other controls, which keep their places; the
+    // one chosen is remembered for the next start; --list chooses for one start only.
+    void choiceOfList() {
+        const QList<QRect> before = places(frmS());
+        QVERIFY(!frmS().findChild<QComboBox*>() && frmS().size() == QSize(511, 355));
+        QTemporaryDir data;
+        const QString folder = data.path() + "/";
+        copyExampleListTo(folder + "lists/weather/");
+        copyExampleListTo(folder + "lists/animals/");
+        const auto startWith = [&](const QString& asked) {
+            app_.reset();
+            app_ = std::make_unique<TestApp>(folder, asked);
+            frmS().show();
+            return &control<QComboBox>(frmS(), "cboList");
+        };
+        QComboBox* box = startWith({});
+        QCOMPARE(QStringList({box->itemText(0), box->itemText(2)}).join('|'),
+                 builtInListTitle() + "|weather");
+        QVERIFY(box->count() == 3 && box->currentIndex() == 0 && unfitCaption(frmS()).isEmpty());
+        QCOMPARE(places(frmS()).first(before.size()), before);
+        QTest::keyClick(box, Qt::Key_Down); // as a player chooses
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(startWith({})->currentText(), "weather");
+        QCOMPARE(startWith("animals")->currentText(), "animals");
+        QCOMPARE(startWith("nosuch")->currentIndex(), 0);
+        QCOMPARE(control<Label>(frmS(), "lblFindings").caption(),
+                 "There is no word list called “nosuch”.");
+        QCOMPARE(startWith({})->currentText(), "weather");
+        click(frmS(), "cmdStart");
+        QCOMPARE(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size(), 6);
+        // Lists for everyone: a player's of the same name comes first, but not the folder
+        // that only holds the player's times of a shared list.
+        copyExampleListTo(folder + "shared/lists/weather/");
+        copyExampleListTo(folder + "shared/lists/animals/");
+        QVERIFY(QFile::remove(folder + "lists/animals/words.txt"));
+        const QList<ListPlace> found = findLists(folder, folder + "shared/");
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].folder + found[1].folder,
+                 folder + "shared/lists/animals/" + folder + "lists/weather/");
+    }
+
+    // What keeps a list from being played is said on the start screen and by --check-list,
+    // alike; the game's own words can still be chosen and played.
+    void listsThatCannotBePlayedSayWhy_data() {
+        QTest::addColumn<QByteArray>("words"); // of words.txt; none: no words.txt
+        QTest::addColumn<QString>("spoilt");   // a picture removed, or (with '!') made none
+        QTest::addColumn<QString>("said");     // by --check-list
+        const QByteArray four = "sun\ncloud\nrain\nsnow\n";
+        QTest::newRow("BOM, CR LF, notes, blanks, no recordings")
+            << QByteArray("\xEF\xBB\xBF# weather\r\n sun \r\n\r\ncloud\r\nrain\r\nsnow") << ""
+            << "“mine” can be played: 4 words.\nSilent, with no recording: “sun”, “cloud”, “rain”, "
+               "“snow”.\n";
+        QTest::newRow("no words.txt") << QByteArray() << ""
+                                      << "There is no words.txt in the list's folder.\n";
+        QTest::newRow("three words") << QByteArray("sun\ncloud\nrain") << ""
+                                     << "too few words (3): a list has 4 to 36.\n";
+        QTest::newRow("37 words") << four.repeated(9) + "rain"
+                                  << ""
+                                  << "too many words (37)";
+        QTest::newRow("a slash, a tab") << four + "cloud/rain\nsnow\tfall"
+                                        << ""
+                                        << "control character: “cloud/rain”, “snow␉fall”.\n";
+        QTest::newRow("too wide") << four + "supercalifragilistic"
+                                  << ""
+                                  << "Too long to fit under its picture: “supercalifragilistic”.";
+        QTest::newRow("a picture missing") << four << "cloud.png"
+                                           << "No picture (the word and .png or .jpg): “cloud”.\n";
+        QTest::newRow("a picture that is none") << four << "!rain.png"
+                                                << "The picture cannot be read: “rain.png”.\n";
+        QTest::newRow("not UTF-8") << four + "caf\xE9"
+                                   << ""
+                                   << "Line 5 of words.txt is not UTF-8 text: save the file";
+    }
+    void listsThatCannotBePlayedSayWhy() {
+        QFETCH(QByteArray, words);
+        QFETCH(QString, spoilt);
+        QFETCH(QString, said);
+        QTemporaryDir data;
+        const QString folder = data.path() + "/", list = folder + "lists/mine/";
+        copyExampleListTo(list);
+        QVERIFY(words.isNull() ? QFile::remove(list + "words.txt")
+                               : writeFile(list + "words.txt", words));
+        const QString picture = list + QString(spoilt).remove('!');
+        QVERIFY(spoilt.isEmpty() ||
+                (spoilt.startsWith('!') ? writeFile(picture, "GIF89a") : QFile::remove(picture)));
+        QString report;
+        QTextStream out(&report);
+        const bool playable = reportList(list, out) == 0;
+        QVERIFY2(report.contains(said), qPrintable(report));
+        app_.reset();
+        app_ = std::make_unique<TestApp>(folder, "mine");
+        frmS().show();
+        QCOMPARE(control<Label>(frmS(), "lblFindings").caption(),
+                 playable ? QString() : notPlayableText() + '\n' + report.trimmed());
+        QCOMPARE(control(frmS(), "cmdStart").isEnabled(), playable);
+        QCOMPARE(said.contains("can be played"), playable);
+        QTest::keyClick(&control(frmS(), "cboList"), Qt::Key_Up); // the game's own words
+        click(frmS(), "cmdStart");
+        QCOMPARE(control<Label>(frmBack(), "lbl(36)").caption(), "umbrella");
     }
 
     void nameBoxKeepsNamesOnOneLine_data() {

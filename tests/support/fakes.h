@@ -9,6 +9,7 @@
 #include "windows/windows.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
@@ -57,12 +58,12 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     int devices = 0;
 };
 
-// The two windows on a fake machine, with the player's folder given (none by default). The
-// program "ends" by counting quits.
+// The two windows on a fake machine, with the player's folder given (none by default) and the
+// list asked for by --list, if any. The program "ends" by counting quits.
 struct TestApp : FakeMachine {
-    explicit TestApp(const QString& userFolder = {})
-        : context(Platform{*this, *this, *this, *this, *this, userFolder, false}, gameWindows(),
-                  [this] { ++quits; }) {}
+    explicit TestApp(const QString& userFolder = {}, const QString& askedList = {})
+        : context(Platform{*this, *this, *this, *this, *this, userFolder, false},
+                  gameWindows(askedList), [this] { ++quits; }) {}
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
@@ -83,6 +84,12 @@ template <typename T = QWidget> T& control(const QObject& window, const QString&
     if (!found)
         qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
     return *found;
+}
+
+// Writes a whole file anew, as an editor saves one; answers whether it could.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Steps a window's timer as the real one would tick: only while it runs.

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "word_lists/list_check.h"
+
+namespace pictolex {
+
+// What a grown-up reads about word lists, on the start screen and from --check-list, in one
+// place and through Qt's translations. The words themselves are shown as they are, in quotes,
+// with any control character made visible.
+
+// One line for each thing that keeps a list from being played.
+QString findingText(const Finding& finding);
+// Over the findings on the start screen.
+QString notPlayableText();
+// The one line of --check-list for a list that can be played.
+QString playableText(const QString& name, qsizetype words);
+// The words without a recording, which are silent.
+QString silentText(const QStringList& words);
+// The game's own words, as the choice of lists offers them.
+QString builtInListTitle();
+// A list asked for by name that is not there.
+QString noSuchListText(const QString& name);
+// An option given without its value.
+QString missingValueText(const QString& option);
+
+} // namespace pictolex
