@@ -8,7 +8,7 @@
 #include "board_on_screen.h"
 #include "figures.h"
 #include "proc.h"
-#include "rules/board_model.h"
+#include "rules/words.h"
 #include "sound_monitor.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,7 @@ void letGo(XDisplay& x, BoardOnScreen& board, SoundMonitor& monitor, int cell, d
         std::this_thread::sleep_for(microseconds(200));
     }
     std::fprintf(stderr, "drop on %s: repainted after %.2f ms, heard after %.2f ms\n",
-                 qPrintable(BoardModel::word(cell)), painted, heard);
+                 qPrintable(builtInWords()[cell - 1]), painted, heard);
     if (painted < 0 || heard < 0)
         throw std::runtime_error("the drop was not shown or not heard within 3 s");
 }
@@ -66,9 +66,9 @@ void drops(XDisplay& x, BoardOnScreen& board, SoundMonitor& monitor, Figures& fi
     std::array<QString, kCells + 1> tiles = board.tiles();
     int warmUps = quick() ? 0 : 1, counted = 0;
     for (int cell = 1; cell <= kCells && counted < runs(4); ++cell) {
-        const auto from = std::find(tiles.begin(), tiles.end(), BoardModel::word(cell));
+        const auto from = std::find(tiles.begin(), tiles.end(), builtInWords()[cell - 1]);
         if (from == tiles.end())
-            throw std::runtime_error("no tile shows " + BoardModel::word(cell).toStdString());
+            throw std::runtime_error("no tile shows " + builtInWords()[cell - 1].toStdString());
         if (from - tiles.begin() == cell)
             continue;
         std::swap(*from, tiles[size_t(cell)]);

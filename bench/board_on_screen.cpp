@@ -5,7 +5,7 @@
 #include "board/board_layout.h"
 #include "controls/picture.h"
 #include "controls/units.h"
-#include "rules/board_model.h"
+#include "rules/words.h"
 
 #include <stdexcept>
 #include <thread>
@@ -68,7 +68,7 @@ bool BoardOnScreen::shows(const QRect& twips, QRgb colour) {
 std::array<QString, kCells + 1> BoardOnScreen::tiles() {
     std::array<QImage, kCells + 1> pictures;
     for (int cell = 1; cell <= kCells; ++cell)
-        pictures[size_t(cell)] = iconImage(BoardModel::word(cell));
+        pictures[size_t(cell)] = iconImage(builtInWords()[cell - 1]);
     const Instant deadline = std::chrono::steady_clock::now() + kPatience;
     while (std::chrono::steady_clock::now() < deadline) {
         const QRect grid(onScreen(tileRect(1).topLeft()), onScreen(tileRect(kCells).bottomRight()));
@@ -79,7 +79,7 @@ std::array<QString, kCells + 1> BoardOnScreen::tiles() {
             const QPoint at = onScreen(tileRect(tile).topLeft()) - grid.topLeft();
             for (int cell = 1; cell <= kCells && found[size_t(tile)].isEmpty(); ++cell)
                 if (showsPicture(screen, at, pictures[size_t(cell)]) && ++seen)
-                    found[size_t(tile)] = BoardModel::word(cell);
+                    found[size_t(tile)] = builtInWords()[cell - 1];
         }
         if (seen == kCells)
             return found;
