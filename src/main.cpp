@@ -5,6 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    pictolex::prepareProcess();
     QApplication app(argc, argv);
     return pictolex::runGame(app);
 }

@@ -4,6 +4,7 @@
 
 #include "app/system_platform.h"
 #include "board/game_board.h"
+#include "platform/process.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>
@@ -11,6 +12,11 @@
 #include <QTimer>
 
 namespace pictolex {
+
+void prepareProcess() {
+    ignoreFileSizeSignal();
+    sendSoundLibraryLogToSystemLog();
+}
 
 WindowMakers gameWindows() {
     return {[](const Platform& platform) { return std::make_unique<StartScreen>(platform); },
