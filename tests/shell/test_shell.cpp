@@ -3,6 +3,7 @@
 #include "controls/form.h"
 #include "fakes.h"
 #include "platform/install_layout.h"
+#include "platform/system_services.h"
 #include "sound/sound_cache.h"
 #include "sound/wav_file.h"
 
@@ -103,6 +104,24 @@ private Q_SLOTS:
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples[0], '\x01');
         QVERIFY(QFile::resize(dir.filePath("c.wav"), 1044));
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples.size(), 1000);
+    }
+
+    // The player's folder, as the XDG base directory rules have it: a relative XDG_DATA_HOME
+    // counts as none, and without a home there is no folder rather than one at the root.
+    void playerFolder_data() {
+        QTest::addColumn<QStringList>("dataHomeHomeFolder");
+        const QString mine = "/home/ann/.local/share/pictolex/";
+        QTest::newRow("XDG_DATA_HOME") << QStringList{"/data/", "/home/ann", "/data/pictolex/"};
+        QTest::newRow("a relative one") << QStringList{"~/.local/share", "/home/ann", mine};
+        QTest::newRow("none") << QStringList{"", "/home/ann/", mine};
+        QTest::newRow("no home") << QStringList{"", "", ""};
+        QTest::newRow("a relative home") << QStringList{"", "ann", ""};
+        QTest::newRow("no home, XDG_DATA_HOME") << QStringList{"/data", "", "/data/pictolex/"};
+    }
+    void playerFolder() {
+        QFETCH(QStringList, dataHomeHomeFolder);
+        const QStringList& row = dataHomeHomeFolder;
+        QCOMPARE(pictolex::playerFolder(row[0], row[1]), row[2]);
     }
 };
 
