@@ -167,7 +167,7 @@ void GameBoard::placeButtons() {
 void GameBoard::newRound() {
     platform().random.reseedFromTime();
     model_.resetScore();
-    clock_.start(platform().clock.now());
+    clock_.start(platform().clock.monotonicMs());
     lblTime->setCaption(clock_.text());
     lblScore->setCaption(scoreResetText());
     model_.resetTiles();
@@ -199,7 +199,7 @@ void GameBoard::lbl_Click(int index) {
 }
 
 void GameBoard::Timer1_Timer() {
-    const bool complete = clock_.tick(platform().clock.now(), model_.score());
+    const bool complete = clock_.tick(platform().clock.monotonicMs(), model_.score());
     lblTime->setCaption(clock_.text());
     if (!complete)
         return;

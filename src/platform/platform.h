@@ -11,11 +11,13 @@ class QWidget;
 
 namespace pictolex {
 
-// The local date and time, to the whole second.
+// The local date and time, to the whole second, and a count of milliseconds that only ever
+// goes forward, whatever is done to the date and time, for measuring how long things take.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    virtual qint64 monotonicMs() const = 0;
 };
 
 // A pseudo-random source of values r with 0 <= r < 1.

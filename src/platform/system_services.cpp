@@ -36,6 +36,11 @@ QDateTime SystemClock::now() const {
     return now;
 }
 
+qint64 SystemClock::monotonicMs() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 void SystemRandom::reseedFromTime() {
     engine_.seed(static_cast<std::mt19937::result_type>(
         QDateTime::currentMSecsSinceEpoch() ^ (QTime::currentTime().msecsSinceStartOfDay() << 7)));

@@ -11,6 +11,7 @@ namespace pictolex {
 class SystemClock : public Clock {
 public:
     QDateTime now() const override;
+    qint64 monotonicMs() const override;
 };
 
 class SystemRandom : public RandomSource {

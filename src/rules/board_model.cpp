@@ -67,9 +67,9 @@ QString scoreResetText() {
     return QStringLiteral("Score = 0 / %1").arg(kCells);
 }
 
-bool GameClock::tick(const QDateTime& now, int score) {
+bool GameClock::tick(qint64 monotonicMs, int score) {
     if (score < kCells)
-        elapsedTime_ = startTime_.secsTo(now);
+        elapsedTime_ = (monotonicMs - startMs_) / 1000;
     return score >= kCells;
 }
 

@@ -4,7 +4,6 @@
 
 #include "rules/words.h"
 
-#include <QDateTime>
 #include <QString>
 #include <array>
 
@@ -51,22 +50,24 @@ QString scoreText(int score);
 // "Score = 0 / 36", as a round starts.
 QString scoreResetText();
 
-// The round's clock, read from the wall clock at each tick rather than counted in ticks, so
-// late or skipped ticks never slow it. It stops once every cell is matched.
+// The round's clock: the whole seconds since the deal, read at each tick rather than counted in
+// ticks, so late or skipped ticks never slow it, and read from the clock that only goes
+// forward (Clock::monotonicMs), so setting the date and time changes nothing. It stops once
+// every cell is matched.
 class GameClock {
 public:
-    void start(const QDateTime& now) {
-        startTime_ = now;
+    void start(qint64 monotonicMs) {
+        startMs_ = monotonicMs;
         elapsedTime_ = 0;
     }
     // One tick. Answers whether the round is complete.
-    bool tick(const QDateTime& now, int score);
+    bool tick(qint64 monotonicMs, int score);
 
     qint64 elapsedSeconds() const { return elapsedTime_; }
     QString text() const;
 
 private:
-    QDateTime startTime_;
+    qint64 startMs_ = 0;
     qint64 elapsedTime_ = 0;
 };
 

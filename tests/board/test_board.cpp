@@ -237,10 +237,10 @@ private Q_SLOTS:
 
     void clockStopsAtTheLastMatch() {
         startGame(deal());
-        app_->time = app_->time.addSecs(25 * 3600 + 187);
+        app_->pass(25 * 3600 + 187);
         tick(frmBack(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 25:03:07"));
-        app_->time = app_->time.addSecs(7);
+        app_->pass(7);
         app_->sounds.clear();
         finishRound();
         QCOMPARE(caption("lblScore"), QStringLiteral("Score =  36 / 36"));
@@ -263,12 +263,12 @@ private Q_SLOTS:
         QFETCH(bool, seenTimes);
         app_->screen = QSize(1024, 768);
         startGame(deal());
-        app_->time = app_->time.addSecs(42); // the round takes time before it ends or is left
+        app_->pass(42); // the round takes time before it ends or is left
         tick(frmBack(), "Timer1");
         finished ? finishRound() : void(drop(36, 2));
         if (seenTimes)
             click(frmBack(), "cmdSeeTimes");
-        app_->time = app_->time.addSecs(600);
+        app_->pass(600);
         app_->values = deal();
         click(frmBack(), "Command1");
         QCOMPARE(app_->reseeds, 2); // as the board opened, and now
@@ -281,7 +281,8 @@ private Q_SLOTS:
         // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
         QCOMPARE(control(frmBack(), "cmdSeeTimes").pos(), QPoint(900, 33));
         QCOMPARE(control(frmBack(), "Command1").pos(), QPoint(900, 130));
-        app_->time = app_->time.addSecs(5); // the clock counts from this round's start
+        app_->time = app_->time.addSecs(3600); // the date and time set on an hour: no time passed
+        app_->pass(5);                         // the clock counts from this round's start
         tick(frmBack(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 0:00:05"));
     }
@@ -292,7 +293,9 @@ private Q_SLOTS:
         startGame(deal());
         click(frmBack(), "cmdSeeTimes");
         QVERIFY(control<QLineEdit>(frmS(), "txtName").text().isEmpty());
-        app_->time = app_->time.addSecs(83);
+        app_->pass(83);
+        app_->time =
+            app_->time.addSecs(-3600); // set back an hour: the record's date alone shows it
         tick(frmBack(), "Timer1");
         finishRound();
         QFile blocker(folder_.chopped(1)); // a file where the folder goes
@@ -324,7 +327,7 @@ private Q_SLOTS:
         QCOMPARE(app_->messages.size(), 2);
         QCOMPARE(control<QLineEdit>(frmS(), "txtName").text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
-                             "2024/05/01 9:01:23";
+                             "2024/05/01 8:01:23";
         // Newest first; each row starts with a left-to-right mark.
         QCOMPARE(listed().size(), 10);
         QCOMPARE(listed()[0], u'\u200e' + mine);
