@@ -104,6 +104,10 @@ private Q_SLOTS:
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples[0], '\x01');
         QVERIFY(QFile::resize(dir.filePath("c.wav"), 1044));
         QCOMPARE(cache.load(dir.filePath("c.wav"))->samples.size(), 1000);
+        // A file of the kernel's says it is empty, and holds gigabytes: it is read no further
+        // than a sound can go.
+        QVERIFY(QFile::link("/proc/self/pagemap", dir.filePath("d.wav")));
+        QVERIFY(!cache.load(dir.filePath("d.wav")));
     }
 
     // The player's folder, as the XDG base directory rules have it: a relative XDG_DATA_HOME
