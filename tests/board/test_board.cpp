@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace pictolex;
 using namespace pictolex::test;
@@ -27,6 +28,11 @@ using Tags = QMap<int, QString>;
 namespace {
 
 const QColor kPink(255, 128, 255), kCyan(0, 255, 255);
+// The EXIF block of a photograph to be turned a quarter to the right to stand upright.
+const QByteArray
+    kExifTurnedRight("\xFF\xE1\0\x22"
+                     "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
+                     36);
 
 // The values that make each cell draw the partners given for it, and itself otherwise (cell
 // 36, 35). No picture of the built board stands over its word, so a cell may draw itself.
@@ -214,23 +220,34 @@ private Q_SLOTS:
         QVERIFY(word(12).backColor() == kPink && tile(36).tag() == "banana");
     }
 
-    // The player's own pictures stand in for the game's, shown whole at 32 by 32; one that
-    // cannot be read leaves the game's own. The rules go by the words, whatever the pictures.
+    // The player's own pictures stand in for the game's, shown whole at 32 by 32 and turned as
+    // the camera was; one that cannot be read whole, and soon, leaves the game's own, silently.
+    // The rules go by the words, whatever the pictures.
     void playersOwnPictures() {
+        QTest::failOnWarning(QRegularExpression("."));
         const QDir own(folder_);
         QImage photo(800, 600, QImage::Format_RGB32), exact(32, 32, QImage::Format_ARGB32);
+        QImage huge(2000, 2001, QImage::Format_Mono); // too many pixels to decode in time
         photo.fill(Qt::red);
         exact.fill(Qt::transparent);
+        huge.fill(0);
         exact.setPixel(3, 5, qRgb(1, 2, 3));
         QVERIFY(own.mkpath(".") && photo.save(own.filePath("banana.jpg")));
-        QVERIFY(exact.save(own.filePath("dog.png")));
-        QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly)); // not a picture
+        QFile turned(own.filePath("banana.jpg")); // taken with the camera on its side
+        const QByteArray jpeg = turned.open(QIODevice::ReadWrite) ? turned.readAll() : "";
+        QVERIFY(turned.seek(2) && turned.write(kExifTurnedRight + jpeg.mid(2)) && turned.flush());
+        QVERIFY(huge.save(own.filePath("mailbox.png")));
+        QVERIFY(exact.save(own.filePath("dog.png")) && photo.save(own.filePath("moon.jpg")));
+        QVERIFY(QFile::resize(own.filePath("moon.jpg"), 6000));                    // cut short
+        QVERIFY(::mkfifo(QFile::encodeName(own.filePath("flag.png")), 0600) == 0); // no writer
+        QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly));        // not a picture
         startGame(deal());
         const QImage banana = tile(36).image();
         QCOMPARE(banana.size(), QSize(32, 32));
-        QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(16, 1)) == 0);
+        QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(1, 16)) == 0);
         QCOMPARE(tile(35).image().convertToFormat(QImage::Format_ARGB32), exact);
-        QCOMPARE(tile(2).image(), iconImage("ear"));
+        for (const int cell : {2, 19, 26, 29}) // ear, mailbox, flag, moon
+            QCOMPARE(tile(cell).image(), iconImage(tile(cell).tag()));
         QCOMPARE(control<Picture>(frmS(), "Image3").image(), banana); // the demonstration's too
         QVERIFY(drop(36, 2) && tile(2).image() == banana && word(2).backColor() == kCyan);
     }
