@@ -70,20 +70,30 @@ private Q_SLOTS:
 
     void parseWav_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("sampleBytes"); // -1: not playable
+        QTest::addColumn<int>("sampleBytes");  // -1: not playable
+        QTest::addColumn<QByteArray>("first"); // the first sample's bytes, as played
         const qsizetype size = shipped().size();
-        QTest::newRow("as shipped") << shipped() << int(size - 44);
-        QTest::newRow("cut short") << shipped().left(1001) << 956;
+        const QByteArray first = shipped().mid(44, 2);
+        QTest::newRow("as shipped") << shipped() << int(size - 44) << first;
+        QTest::newRow("cut short") << shipped().left(1001) << 956 << first;
         QTest::newRow("an odd chunk first")
-            << shipped(36, {"LIST\3\0\0\0abc", 12}) << int(size - 44);
-        QTest::newRow("compressed") << shipped(20, "\2", 1) << -1;
-        QTest::newRow("no channels") << shipped(22, QByteArray(1, 0), 1) << -1;
-        QTest::newRow("a chunk past the end") << shipped(36, "junk\xF0\xFF\xFF\xFF") << -1;
+            << shipped(36, {"LIST\3\0\0\0abc", 12}) << int(size - 44) << first;
+        QTest::newRow("compressed") << shipped(20, "\2", 1) << -1 << QByteArray();
+        QTest::newRow("no channels") << shipped(22, QByteArray(1, 0), 1) << -1 << QByteArray();
+        QTest::newRow("a chunk past the end")
+            << shipped(36, "junk\xF0\xFF\xFF\xFF") << -1 << QByteArray();
+        QTest::newRow("32-bit float") << shipped(20, "\3", 1).replace(34, 1, "\x20")
+                                      << int((size - 44) / 4 * 4) << shipped().mid(44, 4);
+        // No sound output takes 24 bits: they play as 32, with a low byte of 0.
+        QTest::newRow("24-bit") << shipped(34, "\x18", 1).replace(44, 3, "\1\2\3")
+                                << int((size - 44) / 3 * 4) << QByteArray("\0\1\2\3", 4);
     }
     void parseWav() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, first);
         const std::optional<WavData> sound = pictolex::parseWav(bytes);
         QTEST(sound ? int(sound->samples.size()) : -1, "sampleBytes");
+        QCOMPARE(sound ? sound->samples.left(first.size()) : QByteArray(), first);
     }
 
     // Sounds are kept up to a budget, the least lately played dropped first: a dropped one is
