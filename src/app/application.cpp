@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 namespace pictolex {
 
@@ -35,7 +37,15 @@ int runGame(QApplication& app) {
     frmS().show();
     // Sound is got ready once the start screen is up, well before its first word.
     QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
-    return app.exec();
+    const int status = app.exec();
+    // A sound server that never answers keeps the audio thread inside the sound library, where
+    // it can be neither stopped nor waited for. Then the game leaves at once, without the
+    // destructors, which would tear down what that thread still uses, or wait for it for ever.
+    if (!system.audio.finish(std::chrono::milliseconds(500))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 } // namespace pictolex

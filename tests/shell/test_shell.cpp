@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "platform/install_layout.h"
 #include "platform/system_services.h"
+#include "sound/audio_thread.h"
 #include "sound/sound_cache.h"
 #include "sound/wav_file.h"
 
@@ -136,6 +137,45 @@ private Q_SLOTS:
         QFETCH(QStringList, dataHomeHomeFolder);
         const QStringList& row = dataHomeHomeFolder;
         QCOMPARE(pictolex::playerFolder(row[0], row[1]), row[2]);
+    }
+
+    // A sound server that does not answer holds up the audio thread alone: requests return at
+    // once, and when it answers, only the latest on each channel is carried out. The thread
+    // is not waited for at the end while it is stuck.
+    void audioThreadNeverHoldsUpTheCaller() {
+        struct Output : SoundOutput {
+            QSemaphore &answer, &called; // the server's answer; each call as it begins
+            QStringList& done;
+            Output(QSemaphore& a, QSemaphore& c, QStringList& d) : answer(a), called(c), done(d) {}
+            void prepare() override {
+                called.release();
+                answer.acquire();
+                done << "prepare";
+            }
+            void play(int channel, const std::shared_ptr<const WavData>& sound) override {
+                called.release();
+                done << QStringLiteral("%1:%2").arg(channel).arg(sound ? sound->sampleRate : 0);
+            }
+        };
+        QSemaphore answer, called;
+        QStringList done;
+        AudioThread audio([&] { return std::make_unique<Output>(answer, called, done); });
+        const auto sound = [](int rate) {
+            return std::make_shared<WavData>(WavData{rate, 1, {}, {}});
+        };
+        audio.prepare();
+        QVERIFY(called.tryAcquire(1, 5000));
+        for (const int rate : {8000, 11025, 0, 22050})
+            audio.play(0, rate ? sound(rate) : nullptr);
+        audio.play(1, sound(44100));
+        audio.play(1, nullptr);
+        answer.release();
+        QVERIFY(called.tryAcquire(2, 5000));
+        audio.prepare();
+        QVERIFY(called.tryAcquire(1, 5000) && !audio.finish(std::chrono::milliseconds(20)));
+        answer.release();
+        QVERIFY(audio.finish(std::chrono::seconds(5)));
+        QCOMPARE(done, (QStringList{"prepare", "0:22050", "1:0", "prepare"}));
     }
 };
 
