@@ -7,16 +7,22 @@
 #include "app/system_platform.h"
 #include "app/translations.h"
 #include "board/game_board.h"
+#include "platform/process.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
 #include <QTimer>
-
 #include <cstdio>
+#include <cstdlib>
 
 namespace pictolex {
+
+void prepareProcess() {
+    ignoreFileSizeSignal();
+    sendSoundLibraryLogToSystemLog();
+}
 
 WindowMakers gameWindows(const QString& askedList) {
     return {[askedList](const Platform& platform) {
@@ -38,10 +44,19 @@ int runGame(QApplication& app, const QString& askedList) {
     frmS().show();
     // Sound is got ready once the start screen is up, well before its first word.
     QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
-    return app.exec();
+    const int status = app.exec();
+    // A sound server that never answers keeps the audio thread inside the sound library, where
+    // it can be neither stopped nor waited for. Then the game leaves at once, without the
+    // destructors, which would tear down what that thread still uses, or wait for it for ever.
+    if (!system.audio.finish(std::chrono::milliseconds(500))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 int runProgram(int argc, char* argv[]) {
+    prepareProcess();
     QStringList given;
     for (int i = 0; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
@@ -54,6 +69,7 @@ int runProgram(int argc, char* argv[]) {
         // Words are measured in the board's font, which needs fonts but no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        installTranslations(app);
         QTextStream out(stdout);
         return reportList(arguments.checkFolder, out);
     }

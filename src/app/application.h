@@ -8,6 +8,9 @@ class QApplication;
 
 namespace pictolex {
 
+// Sets up the process before anything else runs, Qt included.
+void prepareProcess();
+
 // The two windows of the game: the start screen first, with the list named by `askedList`
 // chosen when there is one, then the game board.
 WindowMakers gameWindows(const QString& askedList = {});

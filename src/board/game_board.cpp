@@ -173,7 +173,7 @@ void GameBoard::placeButtons() {
 void GameBoard::newRound() {
     platform().random.reseedFromTime();
     model_.resetScore();
-    clock_.start(platform().clock.now());
+    clock_.start(platform().clock.monotonicMs());
     lblTime->setCaption(clock_.text());
     lblScore->setCaption(scoreResetText(model_.cellCount()));
     model_.resetTiles();
@@ -207,7 +207,7 @@ void GameBoard::lbl_Click(int index) {
 }
 
 void GameBoard::Timer1_Timer() {
-    const bool complete = clock_.tick(platform().clock.now(), model_.isComplete());
+    const bool complete = clock_.tick(platform().clock.monotonicMs(), model_.isComplete());
     lblTime->setCaption(clock_.text());
     if (!complete)
         return;

@@ -33,7 +33,8 @@ private:
 QImage iconImage(const QString& name);
 
 // The picture of a word: the player's own <word>.png or <word>.jpg from their folder, when it
-// can be read, fitted into 32 by 32 logical pixels; else the game's own.
+// is an ordinary file that can be read whole and cheaply, fitted into 32 by 32 logical pixels;
+// else the game's own.
 QImage wordPicture(const QString& word, const QString& userFolder);
 
 } // namespace pictolex

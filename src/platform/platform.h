@@ -5,17 +5,20 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class QWidget;
 
 namespace pictolex {
 
-// The local date and time, to the whole second.
+// The local date and time, to the whole second, and a count of milliseconds that only ever
+// goes forward, whatever is done to the date and time, for measuring how long things take.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    virtual qint64 monotonicMs() const = 0;
 };
 
 // A pseudo-random source of values r with 0 <= r < 1.
@@ -49,6 +52,13 @@ public:
     virtual std::unique_ptr<AudioDevice> create() = 0;
     // Gets the sound output ready ahead of the first sound, where that takes time.
     virtual void prepare() {}
+    // Ends the sound output as the program ends, waiting at most `wait`. Answers false when it
+    // could not end in time, stuck in a call that does not return; nothing is safe to tear
+    // down then, and the program must leave without running destructors.
+    virtual bool finish(std::chrono::milliseconds wait) {
+        Q_UNUSED(wait);
+        return true;
+    }
 };
 
 // Modal message boxes, titled and with an icon.

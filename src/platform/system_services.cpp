@@ -2,18 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/system_services.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTime>
+#include <chrono>
 
 namespace pictolex {
 
+QString playerFolder(const QString& dataHome, const QString& home) {
+    // As the XDG base directory rules have it, a relative $XDG_DATA_HOME counts as none, and
+    // none means $HOME/.local/share. A home that is not an absolute path is no home.
+    const auto absolute = [](const QString& path) { return path.startsWith(u'/'); };
+    QString data;
+    if (absolute(dataHome))
+        data = dataHome;
+    else if (absolute(home))
+        data = home + QStringLiteral("/.local/share");
+    else
+        return {};
+    return QDir::cleanPath(data + QStringLiteral("/pictolex")) + u'/';
+}
+
 QString playerFolder() {
-    // $XDG_DATA_HOME/pictolex/, whatever name the running program goes by.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : data + QStringLiteral("/pictolex/");
+    return playerFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
 }
 
 QDateTime SystemClock::now() const {
@@ -21,6 +34,11 @@ QDateTime SystemClock::now() const {
     const QTime t = now.time();
     now.setTime(QTime(t.hour(), t.minute(), t.second()));
     return now;
+}
+
+qint64 SystemClock::monotonicMs() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 void SystemRandom::reseedFromTime() {

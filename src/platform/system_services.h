@@ -11,6 +11,7 @@ namespace pictolex {
 class SystemClock : public Clock {
 public:
     QDateTime now() const override;
+    qint64 monotonicMs() const override;
 };
 
 class SystemRandom : public RandomSource {
@@ -32,8 +33,11 @@ public:
     void show(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
 };
 
-// The player's own folder, $XDG_DATA_HOME/pictolex/ with a trailing '/'; empty when there is
+// The player's own folder, with a trailing '/': <dataHome>/pictolex/ when dataHome is an
+// absolute path, else <home>/.local/share/pictolex/ when home is one; else empty, as there is
 // none.
+QString playerFolder(const QString& dataHome, const QString& home);
+// The player's folder from $XDG_DATA_HOME and $HOME.
 QString playerFolder();
 
 } // namespace pictolex

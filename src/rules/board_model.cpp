@@ -68,9 +68,9 @@ QString scoreResetText(int cells) {
     return QStringLiteral("Score = 0 / %1").arg(cells);
 }
 
-bool GameClock::tick(const QDateTime& now, bool complete) {
+bool GameClock::tick(qint64 monotonicMs, bool complete) {
     if (!complete)
-        elapsedTime_ = startTime_.secsTo(now);
+        elapsedTime_ = (monotonicMs - startMs_) / 1000;
     return complete;
 }
 

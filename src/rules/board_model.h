@@ -4,7 +4,6 @@
 
 #include "rules/words.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -57,22 +56,24 @@ QString scoreText(int score, int cells);
 // "Score = 0 / 36", as a round starts.
 QString scoreResetText(int cells);
 
-// The round's clock, read from the wall clock at each tick rather than counted in ticks, so
-// late or skipped ticks never slow it. It stops once the round is complete.
+// The round's clock: the whole seconds since the deal, read at each tick rather than counted in
+// ticks, so late or skipped ticks never slow it, and read from the clock that only goes
+// forward (Clock::monotonicMs), so setting the date and time changes nothing. It stops once
+// the round is complete.
 class GameClock {
 public:
-    void start(const QDateTime& now) {
-        startTime_ = now;
+    void start(qint64 monotonicMs) {
+        startMs_ = monotonicMs;
         elapsedTime_ = 0;
     }
     // One tick of a round that is complete or not yet. Answers whether it is complete.
-    bool tick(const QDateTime& now, bool complete);
+    bool tick(qint64 monotonicMs, bool complete);
 
     qint64 elapsedSeconds() const { return elapsedTime_; }
     QString text() const;
 
 private:
-    QDateTime startTime_;
+    qint64 startMs_ = 0;
     qint64 elapsedTime_ = 0;
 };
 

@@ -47,6 +47,10 @@ void LazyAudioFactory::prepare() {
         real->prepare();
 }
 
+bool LazyAudioFactory::finish(std::chrono::milliseconds wait) {
+    return !real_ || real_->finish(wait);
+}
+
 AudioFactory* LazyAudioFactory::loaded() {
     if (!tried_) {
         tried_ = true;

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/sound_cache.h"
 
-#include <QFile>
+#include "platform/file_reading.h"
+
 #include <QFileInfo>
 
 namespace pictolex {
@@ -25,9 +26,8 @@ std::shared_ptr<const WavData> SoundCache::load(const QString& path) {
         return found->data;
     }
     std::shared_ptr<const WavData> data;
-    QFile file(path);
-    if (info.isFile() && info.size() <= kMaxSoundBytes && file.open(QIODevice::ReadOnly)) {
-        if (std::optional<WavData> wav = parseWav(file.readAll()))
+    if (const std::optional<QByteArray> bytes = readRegularFile(path, kMaxSoundBytes)) {
+        if (std::optional<WavData> wav = parseWav(*bytes))
             data = std::make_shared<const WavData>(std::move(*wav));
     }
     put(path, Entry{info.lastModified(), info.exists() ? info.size() : -1, data, ++uses_});

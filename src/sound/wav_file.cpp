@@ -3,6 +3,7 @@
 #include "sound/wav_file.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace pictolex {
 
@@ -42,11 +43,19 @@ std::optional<WavData::Sample> sampleOf(const Format& f) {
         return WavData::Sample::UInt8;
     if (f.tag == kPcm && f.bits == 16)
         return WavData::Sample::Int16;
-    if (f.tag == kPcm && f.bits == 32)
+    if (f.tag == kPcm && (f.bits == 24 || f.bits == 32))
         return WavData::Sample::Int32;
     if (f.tag == kFloat && f.bits == 32)
         return WavData::Sample::Float;
     return std::nullopt;
+}
+
+// 24-bit samples, which sound outputs do not take, as 32-bit ones: each gains a low byte of 0.
+QByteArray widened(QByteArrayView packed) {
+    QByteArray wide(packed.size() / 3 * 4, '\0');
+    for (qsizetype in = 0, out = 0; in < packed.size(); in += 3, out += 4)
+        std::copy_n(packed.data() + in, 3, wide.data() + out + 1);
+    return wide;
 }
 
 } // namespace
@@ -74,8 +83,9 @@ std::optional<WavData> parseWav(QByteArrayView bytes) {
             const qsizetype usable = body.size() - body.size() % frame;
             if (usable == 0)
                 return std::nullopt;
+            const QByteArrayView samples = body.first(usable);
             return WavData{int(format->sampleRate), format->channels, *sample,
-                           body.first(usable).toByteArray()};
+                           format->bits == 24 ? widened(samples) : samples.toByteArray()};
         }
         at += 8 + declared + (declared & 1);
     }

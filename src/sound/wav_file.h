@@ -17,8 +17,9 @@ struct WavData {
     QByteArray samples;
 };
 
-// Reads a RIFF WAVE file of PCM or float samples. Anything else, or anything damaged beyond
-// use, gives nothing. A data chunk cut short plays what is there.
+// Reads a RIFF WAVE file of 8, 16, 24 or 32-bit PCM or 32-bit float samples, mono or stereo,
+// 24-bit samples widened to 32 bits. Anything else, or anything damaged beyond use, gives
+// nothing. A data chunk cut short plays what is there.
 std::optional<WavData> parseWav(QByteArrayView bytes);
 
 } // namespace pictolex

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace pictolex;
 using namespace pictolex::test;
@@ -29,6 +30,11 @@ using Places = QMap<QString, QRect>; // controls' places in pixels
 namespace {
 
 const QColor kPink(255, 128, 255), kCyan(0, 255, 255);
+// The EXIF block of a photograph to be turned a quarter to the right to stand upright.
+const QByteArray
+    kExifTurnedRight("\xFF\xE1\0\x22"
+                     "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
+                     36);
 
 // The values that make each cell of a board of `cells` draw the partners given for it, and
 // itself otherwise (the last cell, the one before). No picture of the built board stands over
@@ -220,33 +226,44 @@ private Q_SLOTS:
         QVERIFY(word(12).backColor() == kPink && tile(36).tag() == "banana");
     }
 
-    // The player's own pictures stand in for the game's, shown whole at 32 by 32; one that
-    // cannot be read leaves the game's own. The rules go by the words, whatever the pictures.
+    // The player's own pictures stand in for the game's, shown whole at 32 by 32 and turned as
+    // the camera was; one that cannot be read whole, and soon, leaves the game's own, silently.
+    // The rules go by the words, whatever the pictures.
     void playersOwnPictures() {
+        QTest::failOnWarning(QRegularExpression("."));
         const QDir own(folder_);
         QImage photo(800, 600, QImage::Format_RGB32), exact(32, 32, QImage::Format_ARGB32);
+        QImage huge(2000, 2001, QImage::Format_Mono); // too many pixels to decode in time
         photo.fill(Qt::red);
         exact.fill(Qt::transparent);
+        huge.fill(0);
         exact.setPixel(3, 5, qRgb(1, 2, 3));
         QVERIFY(own.mkpath(".") && photo.save(own.filePath("banana.jpg")));
-        QVERIFY(exact.save(own.filePath("dog.png")));
-        QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly)); // not a picture
+        QFile turned(own.filePath("banana.jpg")); // taken with the camera on its side
+        const QByteArray jpeg = turned.open(QIODevice::ReadWrite) ? turned.readAll() : "";
+        QVERIFY(turned.seek(2) && turned.write(kExifTurnedRight + jpeg.mid(2)) && turned.flush());
+        QVERIFY(huge.save(own.filePath("mailbox.png")));
+        QVERIFY(exact.save(own.filePath("dog.png")) && photo.save(own.filePath("moon.jpg")));
+        QVERIFY(QFile::resize(own.filePath("moon.jpg"), 6000));                    // cut short
+        QVERIFY(::mkfifo(QFile::encodeName(own.filePath("flag.png")), 0600) == 0); // no writer
+        QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly));        // not a picture
         startGame(deal());
         const QImage banana = tile(36).image();
         QCOMPARE(banana.size(), QSize(32, 32));
-        QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(16, 1)) == 0);
+        QVERIFY(qRed(banana.pixel(16, 16)) > 240 && qAlpha(banana.pixel(1, 16)) == 0);
         QCOMPARE(tile(35).image().convertToFormat(QImage::Format_ARGB32), exact);
-        QCOMPARE(tile(2).image(), iconImage("ear"));
+        for (const int cell : {2, 19, 26, 29}) // ear, mailbox, flag, moon
+            QCOMPARE(tile(cell).image(), iconImage(tile(cell).tag()));
         QCOMPARE(control<Picture>(frmS(), "Image3").image(), banana); // the demonstration's too
         QVERIFY(drop(36, 2) && tile(2).image() == banana && word(2).backColor() == kCyan);
     }
 
     void clockStopsAtTheLastMatch() {
         startGame(deal());
-        app_->time = app_->time.addSecs(25 * 3600 + 187);
+        app_->pass(25 * 3600 + 187);
         tick(frmBack(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 25:03:07"));
-        app_->time = app_->time.addSecs(7);
+        app_->pass(7);
         app_->sounds.clear();
         finishRound();
         QCOMPARE(caption("lblScore"), QStringLiteral("Score =  36 / 36"));
@@ -269,12 +286,12 @@ private Q_SLOTS:
         QFETCH(bool, seenTimes);
         app_->screen = QSize(1024, 768);
         startGame(deal());
-        app_->time = app_->time.addSecs(42); // the round takes time before it ends or is left
+        app_->pass(42); // the round takes time before it ends or is left
         tick(frmBack(), "Timer1");
         finished ? finishRound() : void(drop(36, 2));
         if (seenTimes)
             click(frmBack(), "cmdSeeTimes");
-        app_->time = app_->time.addSecs(600);
+        app_->pass(600);
         app_->values = deal();
         click(frmBack(), "Command1");
         QCOMPARE(app_->reseeds, 2); // as the board opened, and now
@@ -287,7 +304,8 @@ private Q_SLOTS:
         // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
         QCOMPARE(control(frmBack(), "cmdSeeTimes").pos(), QPoint(900, 33));
         QCOMPARE(control(frmBack(), "Command1").pos(), QPoint(900, 130));
-        app_->time = app_->time.addSecs(5); // the clock counts from this round's start
+        app_->time = app_->time.addSecs(3600); // the date and time set on an hour: no time passed
+        app_->pass(5);                         // the clock counts from this round's start
         tick(frmBack(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 0:00:05"));
     }
@@ -298,7 +316,9 @@ private Q_SLOTS:
         startGame(deal());
         click(frmBack(), "cmdSeeTimes");
         QVERIFY(control<QLineEdit>(frmS(), "txtName").text().isEmpty());
-        app_->time = app_->time.addSecs(83);
+        app_->pass(83);
+        app_->time =
+            app_->time.addSecs(-3600); // set back an hour: the record's date alone shows it
         tick(frmBack(), "Timer1");
         finishRound();
         QFile blocker(folder_.chopped(1)); // a file where the folder goes
@@ -328,7 +348,7 @@ private Q_SLOTS:
         QCOMPARE(app_->messages.size(), 2);
         QCOMPARE(control<QLineEdit>(frmS(), "txtName").text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
-                             "2024/05/01 9:01:23";
+                             "2024/05/01 8:01:23";
         // Newest first, empty lines left out; each row starts with a left-to-right mark.
         QCOMPARE(listed().size(), 9);
         QCOMPARE(listed()[0], u'\u200e' + mine);

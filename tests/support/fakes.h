@@ -17,10 +17,16 @@
 
 namespace pictolex::test {
 
-// The machine as the tests have it: a clock they set, random values they script (then 0.5 for
+// The machine as the tests have it: clocks they set, random values they script (then 0.5 for
 // ever), a screen of the size they give, and sound and message boxes that only take notes.
 struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes {
     QDateTime now() const override { return time; }
+    qint64 monotonicMs() const override { return monotonic; }
+    // Time passing, on both clocks; setting the date and time moves `time` alone.
+    void pass(int seconds) {
+        time = time.addSecs(seconds);
+        monotonic += seconds * qint64(1000);
+    }
     void reseedFromTime() override { ++reseeds; }
     float next() override {
         const float value = values.empty() ? 0.5f : values.front();
@@ -49,6 +55,7 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     }
 
     QDateTime time{QDate(2024, 5, 1), QTime(9, 0, 0)};
+    qint64 monotonic = 0;
     std::deque<float> values;
     int reseeds = 0;
     QSize screen{1280, 1024};
