@@ -49,7 +49,7 @@ QString ResultsLog::append(const QString& line, bool* mayBeSaved) const {
     if (mayBeSaved)
         *mayBeSaved = false;
     if (path_.isEmpty())
-        return notSaved(QStringLiteral("there is no data folder"));
+        return notSaved(QStringLiteral("there is no home folder to keep it in (HOME is not set)"));
     if (line.contains(u'\n') || line.contains(u'\r'))
         return notSaved(QStringLiteral("the record holds a line break"));
     if (const QString reason = makeFolder(QFileInfo(path_).absolutePath()); !reason.isEmpty())

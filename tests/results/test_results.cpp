@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/process.h"
 #include "results/file_lock.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTextLayout>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QProcess* other = appender(path, "A", 1, [diskFull] {
             const rlimit limit{rlim_t(kTaro.size() + 40), rlim_t(kTaro.size() + 40)};
             if (diskFull) {
-                ::signal(SIGXFSZ, SIG_IGN);
+                ignoreFileSizeSignal();
                 ::setrlimit(RLIMIT_FSIZE, &limit);
             } else if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
                 ::_exit(3); // root is made somebody else
