@@ -14,6 +14,31 @@ constexpr QRect tileRect(int cell) {
     return QRect(2000 + 2000 * column, cell == 13 ? 4560 : 1500 + 1500 * row, 480, 480);
 }
 
+// Where a cell's tile can be touched or clicked, in twips: 720 by 720 (48 by 48 pixels) round
+// its picture, which keeps its place. The room stays clear of the words (220 twips below a
+// picture) and of the neighbours (2000 across, 1500 down).
+constexpr QRect tileTarget(int cell) {
+    return tileRect(cell).adjusted(-120, -120, 120, 120);
+}
+
+// The tile next to `cell` on the screen in the direction (dx, dy), one of them 0: the nearest
+// tile ahead whose centre lies within a picture's breadth of the line through the cell's
+// centre. 0 at the edge of the board.
+constexpr int tileBeside(int cell, int dx, int dy) {
+    const auto abs = [](int v) { return v < 0 ? -v : v; };
+    const QPoint from = tileRect(cell).center();
+    int best = 0, bestDistance = 0;
+    for (int other = 1; other <= kCells; ++other) {
+        const QPoint d = tileRect(other).center() - from;
+        const int ahead = d.x() * dx + d.y() * dy, aside = abs(d.x() * dy) + abs(d.y() * dx);
+        if (ahead > 0 && aside < tileRect(cell).width() && (!best || ahead < bestDistance)) {
+            best = other;
+            bestDistance = ahead;
+        }
+    }
+    return best;
+}
+
 // Where a cell's word stands, centred under its tile, in twips. Word 33 is wider, to hold
 // "traffic signal".
 constexpr QRect wordRect(int cell) {
