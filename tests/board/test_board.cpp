@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/board_layout.h"
 #include "board/tile.h"
 #include "controls/label.h"
 #include "controls/picture.h"
+#include "controls/units.h"
 #include "fakes.h"
 #include "results/results_record.h"
 #include "rules/board_model.h"
@@ -98,10 +100,13 @@ class TestBoard : public QObject {
         QVERIFY(!lifted() || (copy && copy->pos() + QPoint(16, 16) == to));
         QTest::mouseRelease(&from, Qt::LeftButton, {}, from.mapFrom(&frmBack(), to));
     }
-    // The same drag with a finger, through the window as the touch screen sends it.
+    // The same drag with a finger, through the window as the touch screen sends it. The finger
+    // lands 6 pixels off the picture, in the room round it.
     void touchDrag(int source, int target) const {
         static QPointingDevice* const screen = QTest::createTouchDevice();
-        QTest::touchEvent(&frmBack(), screen).press(0, centre(source));
+        const QRect picture = tileRect(source);
+        const QPoint off = QPoint(toPixels(picture.x()), toPixels(picture.y())) - QPoint(6, 6);
+        QTest::touchEvent(&frmBack(), screen).press(0, off);
         QTest::touchEvent(&frmBack(), screen).move(0, centre(target));
         QTest::touchEvent(&frmBack(), screen).release(0, centre(target));
     }
