@@ -8,6 +8,31 @@
 
 namespace pictolex {
 
+// Where a cell's tile can be touched or clicked, in twips: 720 by 720 (48 by 48 pixels) round
+// its picture, which keeps its place. The room stays clear of the words (220 twips below a
+// picture) and of the neighbours (2000 across, 1500 down).
+constexpr QRect tileTarget(int cell, int cells = kCells) {
+    return tileRect(cell, cells).adjusted(-120, -120, 120, 120);
+}
+
+// The tile next to `cell` on the screen in the direction (dx, dy), one of them 0: the nearest
+// tile ahead whose centre lies within a picture's breadth of the line through the cell's
+// centre. 0 at the edge of the board.
+constexpr int tileBeside(int cell, int dx, int dy, int cells = kCells) {
+    const auto abs = [](int v) { return v < 0 ? -v : v; };
+    const QPoint from = tileRect(cell, cells).center();
+    int best = 0, bestDistance = 0;
+    for (int other = 1; other <= cells; ++other) {
+        const QPoint d = tileRect(other, cells).center() - from;
+        const int ahead = d.x() * dx + d.y() * dy, aside = abs(d.x() * dy) + abs(d.y() * dx);
+        if (ahead > 0 && aside < tileRect(cell, cells).width() && (!best || ahead < bestDistance)) {
+            best = other;
+            bestDistance = ahead;
+        }
+    }
+    return best;
+}
+
 // Where the other controls stand, in twips, as the window is laid out before the buttons are
 // moved to the right edge of the screen.
 namespace layout {

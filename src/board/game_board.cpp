@@ -2,18 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/game_board.h"
 
+#include "board/accessible_text.h"
 #include "board/board_layout.h"
 #include "board/tile.h"
 #include "controls/command_button.h"
 #include "controls/fonts.h"
 #include "controls/label.h"
+#include "controls/notice.h"
 #include "controls/units.h"
 #include "controls/window_timer.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
 #include "windows/windows.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <utility>
 
 namespace pictolex {
 
@@ -40,6 +44,8 @@ GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
     buildStatusLabels();
     buildButtons();
     buildResultsView();
+    notice_ = new Notice(this);
+    notice_->setObjectName(QStringLiteral("notice"));
 
     Timer1 = new WindowTimer(1000, true, platform.realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -102,11 +108,6 @@ void GameBoard::buildResultsView() {
     List1->setPalette(p);
     place(List1, layout::kResults);
     List1->hide();
-
-    // Only the buttons and the shown list take the focus; "See All Times" has it first.
-    setTabOrder(cmdSeeTimes, List1);
-    setTabOrder(List1, Command1);
-    cmdSeeTimes->setFocus();
 }
 
 // A cell for each word of the list, laid out for their number.
@@ -115,12 +116,11 @@ void GameBoard::buildCells(const WordList& list) {
     model_ = BoardModel(list.words, list.initialTags);
     const int cells = model_.cellCount();
     for (int i = 1; i <= cells; ++i) {
-        auto* tile = new Tile(i, this);
-        tile->placeTwips(tileRect(i, cells));
-        connect(tile, &Tile::dropped, this, [this, tile](int source) {
-            if (source <= model_.cellCount()) // a tile of this board
-                img_DragDrop(tile->index(), *img[size_t(source)]);
-        });
+        auto* tile = new Tile(i, model_.word(i), this);
+        tile->placeWithRoom(tileTarget(i, cells), tileRect(i, cells));
+        connect(tile, &Tile::dropped, this,
+                [this, i](int source) { img_DragDrop(i, *img[size_t(source)]); });
+        connect(tile, &Tile::clicked, this, [this, i] { img_Click(i); });
         img[size_t(i)] = tile;
 
         Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), model_.word(i), wordFont(),
@@ -129,6 +129,14 @@ void GameBoard::buildCells(const WordList& list) {
         connect(word, &Label::clicked, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
     }
+    // "See All Times" has the focus first; Tab goes on to the list while it shows, the tiles in
+    // reading order while it does not, and "Start Again".
+    QWidget* previous = List1;
+    setTabOrder(cmdSeeTimes, List1);
+    for (int i = 1; i <= cells; ++i)
+        setTabOrder(std::exchange(previous, img[size_t(i)]), img[size_t(i)]);
+    setTabOrder(previous, Command1);
+    cmdSeeTimes->setFocus();
 }
 
 const QImage& GameBoard::picture(const QString& tag) {
@@ -157,7 +165,26 @@ void GameBoard::showPairStates() {
         const bool matched = model_.isMatched(i);
         lbl[size_t(i)]->setBackColor(bgr(matched ? colors::kCyan : colors::kPink));
         img[size_t(i)]->setDraggable(!matched);
+        const QString name = wordName(model_.word(i), matched);
+        if (lbl[size_t(i)]->accessibleName() != name)
+            lbl[size_t(i)]->setAccessibleName(name);
     }
+}
+
+// Picks the cell's picture, putting down the one picked before; 0 puts it down.
+void GameBoard::pick(int cell) {
+    if (picked_)
+        img[size_t(picked_)]->setPicked(false);
+    picked_ = cell;
+    if (cell)
+        img[size_t(cell)]->setPicked(true);
+}
+
+// The results list covers the tiles, which then take neither the focus nor a click.
+void GameBoard::coverTiles(bool covered) {
+    List1->setVisible(covered);
+    for (int i = 1; i <= model_.cellCount(); ++i)
+        img[size_t(i)]->setEnabled(!covered);
 }
 
 void GameBoard::placeButtons() {
@@ -178,6 +205,7 @@ void GameBoard::newRound() {
     lblScore->setCaption(scoreResetText(model_.cellCount()));
     model_.resetTiles();
     model_.shuffle(platform().random);
+    pick(0);
     showTiles();
     showPairStates();
 }
@@ -191,7 +219,9 @@ void GameBoard::Form_Load() {
 }
 
 void GameBoard::img_DragDrop(int index, Tile& source) {
-    if (model_.drop(index, source.index())) {
+    pick(0);
+    const bool accepted = model_.drop(index, source.index());
+    if (accepted) {
         showTiles();
         speak(index);
     }
@@ -199,6 +229,52 @@ void GameBoard::img_DragDrop(int index, Tile& source) {
     showPairStates();
     if (model_.score() > 0)
         lblScore->setCaption(scoreText(model_.score(), model_.cellCount()));
+    if (accepted)
+        notice_->say(matchNotice(model_.word(index), lblScore->caption()));
+}
+
+// A click on a tile with a picture picked drops that picture there; on the picked tile itself
+// it puts the picture down. With none picked, an unmatched picture already over its own word
+// is dropped on itself, which matches it, and any other unmatched picture is picked.
+void GameBoard::img_Click(int index) {
+    const int picked = picked_;
+    pick(0);
+    if (picked && picked != index)
+        img_DragDrop(index, *img[size_t(picked)]);
+    else if (!picked && model_.inPlace(index) && !model_.isMatched(index))
+        img_DragDrop(index, *img[size_t(index)]);
+    else if (!picked && !model_.isMatched(index))
+        pick(index);
+}
+
+// A press on a word or on the board puts a picked picture down.
+void GameBoard::Form_MouseDown() {
+    pick(0);
+}
+
+// Escape puts a picked picture down; the arrow keys take the focus from tile to tile, and stop
+// at the edges of the board. Answers whether the key was one of these.
+bool GameBoard::Form_KeyDown(int key) {
+    const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    const auto* tile = qobject_cast<const Tile*>(focusWidget());
+    if (key == Qt::Key_Escape)
+        pick(0);
+    else if (!tile || !(dx || dy))
+        return false;
+    else if (const int next = tileBeside(tile->index(), dx, dy, model_.cellCount()))
+        img[size_t(next)]->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void GameBoard::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown();
+    GameBoardForm::mousePressEvent(event);
+}
+
+void GameBoard::keyPressEvent(QKeyEvent* event) {
+    if (!Form_KeyDown(event->key()))
+        GameBoardForm::keyPressEvent(event);
 }
 
 void GameBoard::lbl_Click(int index) {
@@ -215,6 +291,7 @@ void GameBoard::Timer1_Timer() {
     lblTitle->hide();
     Timer1->setEnabled(false);
     playSound(*this, frmS().rootPath() + QStringLiteral("good.wav"));
+    notice_->say(lblGood->caption());
 }
 
 WindowTimer& GameBoard::clockTimer() {
@@ -224,7 +301,7 @@ WindowTimer& GameBoard::clockTimer() {
 
 void GameBoard::Command1_Click() {
     List1->clear();
-    List1->hide();
+    coverTiles(false);
     Timer1->setEnabled(true);
     lblTitle->show();
     lblScore->show();
@@ -260,7 +337,7 @@ void GameBoard::cmdSeeTimes_Click() {
         return;
     lblBest->setCaption(view.best ? displayText(view.lines.bytes(*view.best)) : QString());
     List1->showNewestFirst(std::move(view.lines));
-    List1->show();
+    coverTiles(true);
     lblScore->hide();
     lblTime->hide();
     lblGood->hide();

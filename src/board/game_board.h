@@ -14,11 +14,13 @@ namespace pictolex {
 
 class CommandButton;
 class Label;
+class Notice;
 class ResultsList;
 class Tile;
 
 // The play window: the board of pictures over words (6 by 6 for the game's own words, fewer for
-// a shorter list), the clock and the results.
+// a shorter list), the clock and the results. A picture goes to a tile by a drag, or by a click
+// (a tap, Space or Enter) that picks it and a second click on the tile it goes to.
 class GameBoard : public GameBoardForm {
     Q_OBJECT
 public:
@@ -26,10 +28,17 @@ public:
 
     WindowTimer& clockTimer() override;
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     void Form_Unload();
+    void Form_MouseDown();
+    bool Form_KeyDown(int key);
     void img_DragDrop(int index, Tile& source);
+    void img_Click(int index);
     void lbl_Click(int index);
     void Timer1_Timer();
     void Command1_Click();
@@ -43,6 +52,8 @@ private:
     void newRound();
     void showTiles();
     void showPairStates();
+    void pick(int cell);
+    void coverTiles(bool covered);
     const QImage& picture(const QString& tag);
     void speak(int cell);
 
@@ -56,11 +67,13 @@ private:
     CommandButton* Command1;              // "Start Again"
     ResultsList* List1;                   // every record, newest first
     WindowTimer* Timer1;                  // the game clock's tick
+    Notice* notice_;                      // what a screen reader is told of a match and the end
     std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(N), N up to 36
     std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(N)
 
     WordList list_;
     BoardModel model_;
+    int picked_ = 0; // the cell whose picture is picked, or 0
     GameClock clock_;
     QHash<QString, QImage> pictures_;
 };

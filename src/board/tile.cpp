@@ -2,94 +2,145 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tile.h"
 
-#include "board/board_layout.h"
+#include "board/accessible_text.h"
+#include "controls/units.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QDrag>
-#include <QDropEvent>
-#include <QMimeData>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace pictolex {
 
 namespace {
 
-const QString kTileMime = QStringLiteral("application/x-pictolex-tile");
-
-// The drag names its board by this process and this run, so another program's drag, even
-// another Pictolex's, is refused.
-QByteArray boardToken() {
-    static const QByteArray token = QByteArray::number(QCoreApplication::applicationPid()) + ':' +
-                                    QByteArray::number(QDateTime::currentMSecsSinceEpoch());
-    return token;
+// A tile is a button to a screen reader: it can be chosen.
+QAccessibleInterface* accessibleTile(const QString& className, QObject* object) {
+    if (className != QLatin1String(Tile::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
 }
+
+// The marks, clear on the blue board: a picked picture is framed in yellow, close round it;
+// the focus is a dotted white frame round the whole tile.
+const QPen kPickedPen(Qt::yellow, 3);
+const QPen kFocusPen(Qt::white, 2, Qt::DotLine);
 
 } // namespace
 
-Tile::Tile(int index, QWidget* parent) : Picture(parent), index_(index) {
+Tile::Tile(int index, QString word, QWidget* parent)
+    : Picture(parent), index_(index), word_(std::move(word)) {
+    static const bool installed = (QAccessible::installFactory(accessibleTile), true);
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("img(%1)").arg(index));
-    setAcceptDrops(true);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void Tile::setContents(const QString& tag, const QImage& picture) {
     tag_ = tag;
     setImage(picture);
+    rename();
 }
 
-QMimeData* Tile::makeMimeData(int index) {
-    auto* data = new QMimeData;
-    data->setData(kTileMime, boardToken() + ' ' + QByteArray::number(index));
-    return data;
+void Tile::setPicked(bool picked) {
+    if (picked_ == picked)
+        return;
+    picked_ = picked;
+    update();
+    rename();
 }
 
-std::optional<int> Tile::sourceOf(const QMimeData* data) {
-    if (!data || !data->hasFormat(kTileMime))
-        return std::nullopt;
-    const QList<QByteArray> parts = data->data(kTileMime).split(' ');
-    if (parts.size() != 2 || parts[0] != boardToken())
-        return std::nullopt;
-    bool ok = false;
-    const int index = parts[1].toInt(&ok);
-    if (!ok || index < 1 || index > kCells)
-        return std::nullopt;
-    return index;
+void Tile::rename() {
+    setAccessibleName(tileName(tag_, word_, picked_));
+}
+
+void Tile::placeWithRoom(const QRect& target, const QRect& picture) {
+    place(this, target);
+    pictureAt_ = QPoint(toPixels(picture.x()) - toPixels(target.x()),
+                        toPixels(picture.y()) - toPixels(target.y()));
+}
+
+void Tile::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect picture(pictureAt_, image().deviceIndependentSize().toSize());
+    painter.drawImage(picture, image());
+    if (picked_) {
+        painter.setPen(kPickedPen);
+        painter.drawRect(QRectF(picture).marginsAdded(QMarginsF(3, 3, 3, 3)));
+    }
+    if (hasFocus()) {
+        painter.setPen(kFocusPen);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void Tile::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !draggable_) {
+    if (event->button() != Qt::LeftButton) {
         Picture::mousePressEvent(event);
         return;
     }
-    // The drag starts at once, with no distance to travel first.
-    auto* drag = new QDrag(this);
-    drag->setMimeData(makeMimeData(index_));
-    if (!dragIcon().isNull()) {
-        drag->setPixmap(QPixmap::fromImage(dragIcon()));
-        const QSizeF half = dragIcon().deviceIndependentSize() / 2;
-        drag->setHotSpot(QPoint(qRound(half.width()), qRound(half.height())));
-    }
-    drag->exec(Qt::MoveAction);
+    pressedAt_ = event->position().toPoint();
+    moved_ = false;
+    if (!draggable_)
+        return;
+    lifted_ = std::make_unique<Picture>(parentWidget());
+    lifted_->setImage(image());
+    lifted_->resize(image().deviceIndependentSize().toSize());
+    lifted_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    follow(*pressedAt_);
+    lifted_->raise();
+    lifted_->show();
 }
 
-void Tile::dragEnterEvent(QDragEnterEvent* event) {
-    dragMoveEvent(event);
+void Tile::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedAt_)
+        return;
+    const QPoint pointer = event->position().toPoint();
+    moved_ =
+        moved_ || (pointer - *pressedAt_).manhattanLength() >= QApplication::startDragDistance();
+    if (lifted_)
+        follow(pointer);
 }
 
-void Tile::dragMoveEvent(QDragMoveEvent* event) {
-    if (sourceOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+// The copy keeps its middle under the pointer. Moving it repaints only where it was and where
+// it goes.
+void Tile::follow(QPoint pointer) {
+    const QSizeF half = lifted_->image().deviceIndependentSize() / 2;
+    lifted_->move(mapToParent(pointer) - QPoint(qRound(half.width()), qRound(half.height())));
 }
 
-void Tile::dropEvent(QDropEvent* event) {
-    const std::optional<int> source = sourceOf(event->mimeData());
-    if (!source) {
-        event->ignore();
+void Tile::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pressedAt_) {
+        Picture::mouseReleaseEvent(event);
         return;
     }
-    event->acceptProposedAction();
-    Q_EMIT dropped(*source);
+    pressedAt_.reset();
+    const bool lifted = lifted_ != nullptr;
+    lifted_.reset();
+    if (!moved_)
+        Q_EMIT clicked();
+    else if (Tile* target = lifted ? tileAt(event->position().toPoint()) : nullptr)
+        Q_EMIT target->dropped(index_);
+}
+
+Tile* Tile::tileAt(QPoint pointer) const {
+    const QPoint onBoard = mapToParent(pointer);
+    for (Tile* tile : parentWidget()->findChildren<Tile*>(Qt::FindDirectChildrenOnly))
+        if (tile->geometry().contains(onBoard))
+            return tile;
+    return nullptr;
+}
+
+void Tile::keyPressEvent(QKeyEvent* event) {
+    const bool choose = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter;
+    if (choose && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (!event->isAutoRepeat())
+            Q_EMIT clicked();
+        return;
+    }
+    Picture::keyPressEvent(event);
 }
 
 } // namespace pictolex

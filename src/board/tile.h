@@ -4,45 +4,60 @@
 
 #include "controls/picture.h"
 
+#include <memory>
 #include <optional>
-
-class QMimeData;
 
 namespace pictolex {
 
-// A picture tile of the board. Pressing the mouse on a draggable tile starts a drag at once,
-// with the tile's drag icon under the pointer. Only drags from this board's own tiles can be
-// dropped on it.
+// A picture tile of the board, with room round its picture to be touched. A press of the mouse,
+// a finger or a pen on a draggable tile lifts a copy of its picture at once, centred under the
+// pointer, and the copy follows it above the whole board; let go over a tile, that tile takes
+// the drop, and anywhere else nothing happens. A press and release that moves less than the
+// drag distance is a click, and so are Space and Enter while the tile has the focus. It takes
+// the focus from the keyboard only, and shows it, and whether it is picked, with a frame.
 class Tile : public Picture {
     Q_OBJECT
 public:
-    Tile(int index, QWidget* parent);
+    // The tile of cell `index`, over `word`.
+    Tile(int index, QString word, QWidget* parent);
 
     int index() const { return index_; }
     QString tag() const { return tag_; }
     void setContents(const QString& tag, const QImage& picture);
-    const QImage& dragIcon() const { return image(); }
     bool isDraggable() const { return draggable_; }
     void setDraggable(bool draggable) { draggable_ = draggable; }
-
-    // The drag's data: which tile of which board it came from.
-    static QMimeData* makeMimeData(int index);
-    static std::optional<int> sourceOf(const QMimeData* data);
+    bool isPicked() const { return picked_; }
+    void setPicked(bool picked);
+    // Puts the tile over `target` and its picture at `picture`, both in twips.
+    void placeWithRoom(const QRect& target, const QRect& picture);
 
 Q_SIGNALS:
+    void clicked();
     // A tile of this board, given by its index, was dropped here.
     void dropped(int sourceIndex);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void follow(QPoint pointer);
+    Tile* tileAt(QPoint pointer) const;
+    void rename();
+
     int index_;
+    QString word_;
     QString tag_;
     bool draggable_ = true;
+    bool picked_ = false;
+    QPoint pictureAt_;                // the picture's top left in the tile
+    std::optional<QPoint> pressedAt_; // while the button is down
+    bool moved_ = false;              // past the drag distance since the press
+    // The lifted copy, a child of the board; the tile that lifted it puts it away.
+    std::unique_ptr<Picture> lifted_;
 };
 
 } // namespace pictolex

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/board_layout.h"
 #include "board/tile.h"
 #include "controls/label.h"
 #include "controls/picture.h"
+#include "controls/units.h"
 #include "fakes.h"
 #include "results/results_record.h"
 #include "rules/board_model.h"
@@ -10,9 +12,9 @@
 #include "sound/wav_file.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QGlyphRun>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
@@ -55,13 +57,25 @@ const Draws kCrossed = deal({{1, {11}}});
 // Cell 20 draws 12 first, which puts "envelope" over its word: refused, yet left on the board.
 const Draws kEnvelopeInPlace = deal({{20, {12, 20}}});
 
-// Sends a drag of `data` onto the widget as the window system would; answers whether it took it.
-bool sendDrop(QWidget& widget, QMimeData& data) {
-    QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &enter);
-    QDropEvent drop(QPointF(16, 16), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    return enter.isAccepted() && QApplication::sendEvent(&widget, &drop) && drop.isAccepted();
+void press(std::initializer_list<Qt::Key> keys) {
+    for (const Qt::Key key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key);
 }
+
+QString accessibleName(QObject& object) {
+    return QAccessible::queryAccessibleInterface(&object)->text(QAccessible::Name);
+}
+
+// What a screen reader is told: each notification's name as it appears. Qt raises its events
+// only while a screen reader listens, never offscreen, so this watches the show that raises them.
+struct Listener : QObject {
+    QStringList heard;
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->objectName() == "notice")
+            heard << accessibleName(*object);
+        return false;
+    }
+};
 
 } // namespace
 
@@ -78,19 +92,44 @@ class TestBoard : public QObject {
     Tile& tile(int cell) const {
         return control<Tile>(frmBack(), QStringLiteral("img(%1)").arg(cell));
     }
-    bool drop(int source, int target) const {
-        const std::unique_ptr<QMimeData> mime(Tile::makeMimeData(source));
-        return sendDrop(tile(target), *mime);
+    QPoint centre(int cell) const { return tile(cell).geometry().center(); } // on the board
+    // The copies of pictures lifted over the board: all its pictures but the tiles.
+    int lifted() const {
+        return int(frmBack().findChildren<Picture*>(Qt::FindDirectChildrenOnly).size()) - cells();
     }
     int cells() const {
         return int(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size());
     }
+    // A drag of a cell's picture with the mouse, let go at `to` on the board. Every event goes
+    // to the tile pressed, as the window system sends them; the drag leaves the tile first.
+    void drag(int source, QPoint to) const {
+        Tile& from = tile(source);
+        QTest::mousePress(&from, Qt::LeftButton);
+        QTest::mouseMove(&from, from.mapFrom(&frmBack(), centre(source) + QPoint(0, 40)));
+        QTest::mouseMove(&from, from.mapFrom(&frmBack(), to));
+        // A draggable picture's copy follows, centred under the pointer, above all the board.
+        const auto* copy = qobject_cast<Picture*>(frmBack().children().last());
+        QCOMPARE(lifted(), int(from.isDraggable()));
+        QVERIFY(!lifted() || (copy && copy->pos() + QPoint(16, 16) == to));
+        QTest::mouseRelease(&from, Qt::LeftButton, {}, from.mapFrom(&frmBack(), to));
+    }
+    // The same drag with a finger, through the window as the touch screen sends it. The finger
+    // lands 6 pixels off the picture, in the room round it.
+    void touchDrag(int source, int target) const {
+        static QPointingDevice* const screen = QTest::createTouchDevice();
+        const QRect picture = tileRect(source);
+        const QPoint off = QPoint(toPixels(picture.x()), toPixels(picture.y())) - QPoint(6, 6);
+        QTest::touchEvent(&frmBack(), screen).press(0, off);
+        QTest::touchEvent(&frmBack(), screen).move(0, centre(target));
+        QTest::touchEvent(&frmBack(), screen).release(0, centre(target));
+    }
+    void tap(int cell) const { QTest::mouseClick(&tile(cell), Qt::LeftButton); }
     // Every picture dropped on its word, word by word, and the clock's next tick.
     void finishRound() const {
         for (int cell = 1; cell <= cells(); ++cell)
             for (int source = 1; source <= cells(); ++source)
                 if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
-                    drop(source, cell);
+                    drag(source, centre(cell));
         tick(frmBack(), "Timer1");
     }
     QString caption(const char* label) const { return control<Label>(frmBack(), label).caption(); }
@@ -114,6 +153,8 @@ class TestBoard : public QObject {
         app_->values = draws;
         frmS().show();
         click(frmS(), "cmdStart");
+        frmBack().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frmBack()));
         app_->sounds.clear();
     }
 
@@ -165,32 +206,42 @@ private Q_SLOTS:
 
     // Drops, and then a click on the last target's word, which speaks it again when matched.
     void drops_data() {
+        QTest::addColumn<QString>("by");
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<Drops>("drops");
         QTest::addColumn<QString>("heard");
         QTest::addColumn<Cells>("matched");
         QTest::newRow("on its word")
-            << deal() << Drops{{36, 2}} << "banana.wav banana.wav" << Cells{2};
-        QTest::newRow("on another word") << deal() << Drops{{36, 3}} << "" << Cells{};
-        QTest::newRow("on itself") << deal() << Drops{{36, 36}} << "" << Cells{};
+            << "mouse" << deal() << Drops{{36, 2}} << "banana.wav banana.wav" << Cells{2};
+        QTest::newRow("on another word") << "mouse" << deal() << Drops{{36, 3}} << "" << Cells{};
+        QTest::newRow("on itself") << "mouse" << deal() << Drops{{36, 36}} << "" << Cells{};
         QTest::newRow("a word with a blank")
-            << deal() << Drops{{4, 17}} << "light bulb.wav light bulb.wav" << Cells{17};
+            << "mouse" << deal() << Drops{{4, 17}} << "light bulb.wav light bulb.wav" << Cells{17};
         QTest::newRow("the picture it displaces lands on its word too")
-            << kCrossed << Drops{{1, 23}} << "music.wav music.wav" << Cells{1, 23};
+            << "mouse" << kCrossed << Drops{{1, 23}} << "music.wav music.wav" << Cells{1, 23};
         QTest::newRow("the first drop marks what the deal left in place")
-            << kEnvelopeInPlace << Drops{{36, 3}} << "" << Cells{12};
+            << "mouse" << kEnvelopeInPlace << Drops{{36, 3}} << "" << Cells{12};
         QTest::newRow("a picture on its word dropped on itself first")
-            << kEnvelopeInPlace << Drops{{12, 12}} << "envelope.wav envelope.wav" << Cells{12};
+            << "mouse" << kEnvelopeInPlace << Drops{{12, 12}} << "envelope.wav envelope.wav"
+            << Cells{12};
         QTest::newRow("a matched word takes no more drops")
-            << deal() << Drops{{36, 2}, {2, 2}} << "banana.wav banana.wav" << Cells{2};
+            << "mouse" << deal() << Drops{{36, 2}, {2, 2}} << "banana.wav banana.wav" << Cells{2};
+        QTest::newRow("by touch") << "touch" << deal() << Drops{{4, 17}}
+                                  << "light bulb.wav light bulb.wav" << Cells{17};
+        QTest::newRow("a tap on a picture over its word matches it")
+            << "tap" << kEnvelopeInPlace << Drops{{12, 12}} << "envelope.wav envelope.wav"
+            << Cells{12};
     }
     void drops() {
+        QFETCH(QString, by);
         QFETCH(Draws, draws);
         QFETCH(Drops, drops);
         QFETCH(Cells, matched);
         startGame(draws);
         for (const QPoint d : drops)
-            QVERIFY(drop(d.x(), d.y()));
+            by == "touch" ? touchDrag(d.x(), d.y())
+            : by == "tap" ? tap(d.x())
+                          : drag(d.x(), centre(d.y()));
         QTest::mouseClick(&word(drops.last().y()), Qt::LeftButton);
         QCOMPARE(caption("lblScore"), matched.isEmpty()
                                           ? QStringLiteral("Score = 0 / 36")
@@ -203,27 +254,72 @@ private Q_SLOTS:
         }
     }
 
-    void dropsFromElsewhereAreRefused_data() {
-        QTest::addColumn<QByteArray>("payload"); // "@": this board's own mark
-        QTest::addColumn<QString>("onto");
-        QTest::newRow("text from another program") << QByteArray("banana") << "img(2)";
-        QTest::newRow("a tile of another board") << QByteArray("1:2 36") << "img(2)";
-        QTest::newRow("no such tile") << QByteArray("@ 99") << "img(2)";
-        QTest::newRow("the spare tile") << QByteArray("@ 0") << "img(2)";
-        QTest::newRow("onto a word") << QByteArray("@ 36") << "lbl(2)";
+    // A drag let go off the tiles, and the ways to put a picked picture down: nothing is
+    // exchanged, heard or recounted (the envelope the deal left on its word stays unmarked), no
+    // copy stays on the board, and the next tap, on the banana's word, picks rather than places.
+    void nothingChanges_data() {
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("a drag let go on the board") << "drag";
+        QTest::newRow("a drag let go on a word") << "drag onto lbl(2)";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("a second tap") << "img(36)";
+        QTest::newRow("a tap on a word") << "lbl(5)";
+        QTest::newRow("a tap on the board") << "frmBack";
     }
-    void dropsFromElsewhereAreRefused() {
-        QFETCH(QByteArray, payload);
-        QFETCH(QString, onto);
+    void nothingChanges() {
+        QFETCH(QString, gesture);
         startGame(kEnvelopeInPlace);
-        const std::unique_ptr<QMimeData> own(Tile::makeMimeData(1));
-        const QString format = payload.contains(' ') ? own->formats().first() : "text/plain";
-        QMimeData mime;
-        mime.setData(format, payload.replace('@', own->data(format).split(' ').first()));
-        QWidget* target = frmBack().findChild<QWidget*>(onto);
-        QVERIFY(target && !sendDrop(*target, mime));
-        // Not even a recount: the envelope the deal left on its word stays unmarked.
-        QVERIFY(word(12).backColor() == kPink && tile(36).tag() == "banana");
+        if (gesture.startsWith("drag"))
+            drag(36, gesture.size() > 4 ? word(2).geometry().center() : QPoint(5, 300));
+        else
+            tap(36);
+        QVERIFY(tile(36).isPicked() != gesture.startsWith("drag"));
+        if (gesture == "Escape")
+            press({Qt::Key_Escape});
+        else if (!gesture.startsWith("drag"))
+            QTest::mouseClick(gesture == "frmBack" ? &frmBack() : &control(frmBack(), gesture),
+                              Qt::LeftButton, {}, QPoint(5, 5));
+        tap(2);
+        QVERIFY(tile(2).isPicked() && !tile(36).isPicked() && !lifted());
+        QVERIFY(app_->sounds.isEmpty() && word(12).backColor() == kPink);
+        QCOMPARE(caption("lblScore"), QStringLiteral("Score = 0 / 36"));
+    }
+
+    // Tab from "See All Times" reaches the first tile, the arrows stop at the edges of the
+    // board (up and left of the first, right and down of the last), Enter picks and Space
+    // places; from the last tile Tab goes on to "Start Again".
+    void keys() {
+        startGame(deal());
+        press({Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+               Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
+        QVERIFY(word(17).backColor() == kCyan && !tile(4).isPicked());
+        QCOMPARE(app_->played("frmBack"), QStringList{"light bulb.wav"});
+        press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down,
+               Qt::Key_Tab});
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+
+    // The names of a tile, a word and the score, and what is said at a match and at the end.
+    void screenReader() {
+        startGame(deal());
+        Listener screenReader;
+        qApp->installEventFilter(&screenReader);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&tile(36))->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&control(frmBack(), "notice"))->role(),
+                 QAccessible::Notification); // which a screen reader speaks as it appears
+        tap(36);
+        QCOMPARE(accessibleName(tile(36)),
+                 QStringLiteral("banana, on the word umbrella, picked up"));
+        QCOMPARE(accessibleName(word(2)), QStringLiteral("banana, not matched"));
+        tap(2);
+        QCOMPARE(accessibleName(tile(2)), QStringLiteral("banana, on the word banana"));
+        QCOMPARE(accessibleName(word(2)), QStringLiteral("banana, matched"));
+        QCOMPARE(accessibleName(control(frmBack(), "lblScore")), QStringLiteral("Score =  1 / 36"));
+        finishRound();
+        const QStringList& heard = screenReader.heard;
+        QCOMPARE(heard.first(), QStringLiteral("banana. Score =  1 / 36"));
+        QVERIFY(heard.size() > 2 && heard[heard.size() - 2].endsWith(". Score =  36 / 36"));
+        QCOMPARE(heard.last(), QStringLiteral("Very Good! You Finished!"));
     }
 
     // The player's own pictures stand in for the game's, shown whole at 32 by 32 and turned as
@@ -255,7 +351,8 @@ private Q_SLOTS:
         for (const int cell : {2, 19, 26, 29}) // ear, mailbox, flag, moon
             QCOMPARE(tile(cell).image(), iconImage(tile(cell).tag()));
         QCOMPARE(control<Picture>(frmS(), "Image3").image(), banana); // the demonstration's too
-        QVERIFY(drop(36, 2) && tile(2).image() == banana && word(2).backColor() == kCyan);
+        drag(36, centre(2));
+        QVERIFY(tile(2).image() == banana && word(2).backColor() == kCyan);
     }
 
     void clockStopsAtTheLastMatch() {
@@ -288,7 +385,7 @@ private Q_SLOTS:
         startGame(deal());
         app_->pass(42); // the round takes time before it ends or is left
         tick(frmBack(), "Timer1");
-        finished ? finishRound() : void(drop(36, 2));
+        finished ? finishRound() : drag(36, centre(2));
         if (seenTimes)
             click(frmBack(), "cmdSeeTimes");
         app_->pass(600);
@@ -300,7 +397,7 @@ private Q_SLOTS:
         QCOMPARE(shown(), (QStringList{"lblTitle", "lblScore", "lblTime"}));
         QVERIFY(listed().isEmpty() && control<WindowTimer>(frmBack(), "Timer1").isEnabled());
         for (int i = 1; i <= kCells; ++i)
-            QVERIFY(word(i).backColor() == kPink && tile(i).isDraggable());
+            QVERIFY(word(i).backColor() == kPink && tile(i).isDraggable() && tile(i).isEnabled());
         // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
         QCOMPARE(control(frmBack(), "cmdSeeTimes").pos(), QPoint(900, 33));
         QCOMPARE(control(frmBack(), "Command1").pos(), QPoint(900, 130));
@@ -354,6 +451,8 @@ private Q_SLOTS:
         QCOMPARE(listed()[0], u'\u200e' + mine);
         QCOMPARE(caption("lblBest"), u'\u200e' + best);
         QCOMPARE(shown(), (QStringList{"lblBestTitle", "lblBest", "List1"}));
+        press({Qt::Key_Tab, Qt::Key_Tab}); // the list, and over the tiles it covers
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
         QCOMPARE(QFile(folder_ + "results.txt").size(), bytes.size() + 2 + mine.size() + 2);
     }
 
@@ -368,12 +467,12 @@ private Q_SLOTS:
         QTest::newRow("four words in Japanese, 2 by 2 in the middle") // cell 4 draws 2
             << QStringList{"たいよう", "くも", "あめ", "ゆき"} << deal({{4, {2}}}, 4)
             << Tags{{1, "くも"}, {2, "たいよう"}, {3, "ゆき"}, {4, "あめ"}}
-            << Places{{"img(1)", {400, 300, 32, 32}}, {"lbl(4)", {509, 447, 80, 17}}};
+            << Places{{"img(1)", {392, 292, 48, 48}}, {"lbl(4)", {509, 447, 80, 17}}};
         // Cell 36 draws 35 and gets "umbrella": refused, yet left; then 18, with 0.5.
         QTest::newRow("36 words, as the game's own stand")
             << builtInWords() << deal()
             << Tags{{1, "banana"}, {18, "umbrella"}, {35, "airplane"}, {36, "lock"}}
-            << Places{{"img(13)", {133, 304, 32, 32}}, {"lbl(33)", {372, 647, 88, 17}}};
+            << Places{{"img(13)", {125, 296, 48, 48}}, {"lbl(33)", {372, 647, 88, 17}}};
     }
     void teachersLists() {
         QFETCH(QStringList, words);

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One whole round of the real game on the X display that test.sh starts, played with real
-// mouse and keyboard input: the pictures are found on the screen and dragged onto their words.
+// Whole rounds of the real game on the X display that test.sh starts, played with real input:
+// the pictures are found on the screen and dragged onto their words with the mouse, or taken
+// there with Tab and Enter alone, the two keys of a two-switch interface.
 #include "board/board_layout.h"
 #include "controls/picture.h"
 #include "controls/units.h"
@@ -26,7 +27,7 @@ QString run(const QString& program, const QStringList& args) {
 }
 
 QString xdotool(const QString& command) {
-    return run(QStringLiteral("xdotool"), command.split(' '));
+    return run(QStringLiteral("xdotool"), command.split(' ', Qt::SkipEmptyParts));
 }
 
 // Presses the button at `from`, moves the pointer there in steps as a hand would, and lets go.
@@ -66,9 +67,9 @@ bool near(QRgb a, QRgb b) {
 class TestEndToEnd : public QObject {
     Q_OBJECT
     QProcess game_;
-    QTemporaryDir data_;
     QPoint origin_; // the board's client area on the screen
     QImage screen_;
+    int focus_ = 0; // the cell whose tile has the keyboard focus; 0 for "See All Times"
 
     QPoint onScreen(QPoint twips) const {
         return origin_ + QPoint(toPixels(twips.x()), toPixels(twips.y()));
@@ -96,6 +97,14 @@ class TestEndToEnd : public QObject {
         }
         return 0;
     }
+    // Tab from the focus on to a cell's tile (0: "See All Times"), then `then`. Tab goes from
+    // "See All Times" through the tiles to "Start Again", and round again.
+    void tabTo(int cell, const QString& then) {
+        const int stops = kCells + 2;
+        xdotool("key --delay 15" + QString(" Tab").repeated((cell - focus_ + stops) % stops) + " " +
+                then);
+        focus_ = cell;
+    }
 
 private Q_SLOTS:
     void cleanup() {
@@ -113,14 +122,21 @@ private Q_SLOTS:
         QVERIFY(check.waitForFinished(20000) && check.exitCode() == 0);
         QVERIFY(check.readAllStandardOutput().startsWith("“weather” can be played: 6 words.\n"));
     }
+    void wholeRound_data() {
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("mouse drags") << false;
+        QTest::newRow("keys only") << true;
+    }
     void wholeRound() {
+        QFETCH(bool, byKeys);
         if (qEnvironmentVariableIsEmpty("PICTOLEX_E2E_DISPLAY"))
             QSKIP("needs the X display that test.sh starts");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data_.path())); // and the xcb platform
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path())); // and the xcb platform
         game_.setProcessChannelMode(QProcess::MergedChannels);
         // A recording of the player's own that will not play is passed over, silently.
-        QVERIFY(QDir().mkpath(data_.filePath("pictolex")));
-        QFile broken(data_.filePath("pictolex/airplane.wav"));
+        QVERIFY(QDir().mkpath(data.filePath("pictolex")));
+        QFile broken(data.filePath("pictolex/airplane.wav"));
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("RIFF junk"));
         game_.start(QStringLiteral(PICTOLEX_BINARY), QStringList());
         QString start;
@@ -138,6 +154,7 @@ private Q_SLOTS:
                                      (origin_ = clientArea(board).topLeft(), look()) &&
                                      tileShowing(kWords[0].data()) > 0,
                                  20000);
+        focus_ = 0;
 
         for (int cell = 1; cell <= kCells; ++cell) {
             const QRect word = wordRect(cell);
@@ -145,16 +162,20 @@ private Q_SLOTS:
                 continue;
             const int source = tileShowing(kWords[size_t(cell - 1)].data());
             QVERIFY2(source > 0, kWords[size_t(cell - 1)].data());
-            drag(onScreen(tileRect(source).center()), onScreen(tileRect(cell).center()));
+            if (!byKeys)
+                drag(onScreen(tileRect(source).center()), onScreen(tileRect(cell).center()));
+            else // Enter picks the picture and places it; over its own word it matches at once
+                for (const int tile : source == cell ? QList{cell} : QList{source, cell})
+                    tabTo(tile, "Return");
             QTRY_VERIFY2_WITH_TIMEOUT(look() && shows(word, qRgb(0, 255, 255)),
                                       kWords[size_t(cell - 1)].data(), 3000);
         }
         // The clock's next tick ends the round.
         QTRY_VERIFY_WITH_TIMEOUT(look() && shows(layout::kGood, qRgb(255, 128, 255)), 2000);
 
-        // "See All Times" holds the focus: Enter saves the time.
-        xdotool("key Return");
-        QFile log(data_.filePath(QStringLiteral("pictolex/results.txt")));
+        // "See All Times" holds the focus, or gets it: Enter saves the time.
+        tabTo(0, "Return");
+        QFile log(data.filePath(QStringLiteral("pictolex/results.txt")));
         QTRY_VERIFY_WITH_TIMEOUT(log.size() > 0, 5000);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray saved = log.readAll();
