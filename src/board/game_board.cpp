@@ -15,6 +15,7 @@
 #include "results/results_log.h"
 #include "windows/windows.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <utility>
@@ -54,6 +55,9 @@ GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
     connect(this, &Form::unloading, this, &GameBoard::Form_Unload);
 }
 
+// The captions of the board are what the child reads and learns, so they stay English whatever
+// the locale: "Score =", "Time =", "Very Good! You Finished!", "See All Times", "Start Again" and
+// the words are never marked for translation. Messages for grown-ups are.
 void GameBoard::buildStatusLabels() {
     const QFont status = namedFont(fonts::kSansSerif, 18, true);
     const QFont best = namedFont(fonts::kSansSerif, 13.5, true);
@@ -319,7 +323,8 @@ void GameBoard::cmdSeeTimes_Click() {
     const QString title = QStringLiteral("Pictolex");
     if (!model_.isComplete()) {
         messages.show(this, MessageBoxes::Icon::Information, title,
-                      QStringLiteral("Please get a score of %1.").arg(model_.cellCount()));
+                      QCoreApplication::translate("GameBoard", "Please get a score of %1.")
+                          .arg(model_.cellCount()));
         return;
     }
     QLineEdit& name = frmS().nameBox();

@@ -4,6 +4,7 @@
 
 #include "results/log_file_io.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -52,7 +53,8 @@ QString FileLock::acquire(Mode mode, std::chrono::milliseconds timeout) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return fileErrorReason(errno, path_);
         if (std::chrono::steady_clock::now() >= deadline)
-            return QStringLiteral("another copy of Pictolex kept %1 locked").arg(path_);
+            return QCoreApplication::translate("Results", "another copy of Pictolex kept %1 locked")
+                .arg(path_);
         std::this_thread::sleep_for(kRetryInterval);
     }
     return {};

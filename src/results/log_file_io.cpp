@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/log_file_io.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,20 +19,26 @@ QString fileErrorReason(int error, const QString& filePath) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("there is no permission to use %1").arg(filePath);
+        return QCoreApplication::translate("Results", "there is no permission to use %1")
+            .arg(filePath);
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("Results", "the disk is full");
     case EROFS:
-        return QStringLiteral("the disk of %1 can only be read").arg(filePath);
+        return QCoreApplication::translate("Results", "the disk of %1 can only be read")
+            .arg(filePath);
     case EFBIG:
-        return QStringLiteral("%1 has grown as large as it may").arg(filePath);
+        return QCoreApplication::translate("Results", "%1 has grown as large as it may")
+            .arg(filePath);
     case EISDIR:
-        return QStringLiteral("a folder stands where the file %1 should be").arg(filePath);
+        return QCoreApplication::translate("Results", "a folder stands where the file %1 should be")
+            .arg(filePath);
     case ENOTDIR:
-        return QStringLiteral("a file stands where a folder of %1 should be").arg(filePath);
+        return QCoreApplication::translate("Results",
+                                           "a file stands where a folder of %1 should be")
+            .arg(filePath);
     default:
-        return QStringLiteral("of an error with %1: %2")
+        return QCoreApplication::translate("Results", "of an error with %1: %2")
             .arg(filePath, QString::fromLocal8Bit(std::strerror(error)));
     }
 }
@@ -84,8 +91,10 @@ qsizetype ordinaryFileSize(int fd, const QString& filePath, QString& reason) {
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? fileErrorReason(EISDIR, filePath)
-                                       : QStringLiteral("%1 is not an ordinary file").arg(filePath);
+        reason = S_ISDIR(info.st_mode)
+                     ? fileErrorReason(EISDIR, filePath)
+                     : QCoreApplication::translate("Results", "%1 is not an ordinary file")
+                           .arg(filePath);
         return -1;
     }
     return qsizetype(info.st_size);
@@ -173,7 +182,8 @@ QString makeFolder(const QString& folder) {
     if (info.isDir())
         return {};
     if (info.exists())
-        return QStringLiteral("a file stands where the folder %1 should be").arg(folder);
+        return QCoreApplication::translate("Results", "a file stands where the folder %1 should be")
+            .arg(folder);
     const QString parent = info.absolutePath();
     if (parent != info.absoluteFilePath()) {
         if (const QString reason = makeFolder(parent); !reason.isEmpty())
@@ -234,13 +244,15 @@ LogRead readLogFile(const QString& filePath) {
         const void* firstEnd = std::memchr(bytes->data(), '\n', size_t(bytes->size()));
         bytes->dropFront(firstEnd ? static_cast<const char*>(firstEnd) - bytes->data() + 1
                                   : bytes->size());
-        read.onlySome =
-            QStringLiteral("%1 is larger than %2 MB").arg(filePath).arg(kMaxLogBytes >> 20);
+        read.onlySome = QCoreApplication::translate("Results", "%1 is larger than %2 MB")
+                            .arg(filePath)
+                            .arg(kMaxLogBytes >> 20);
     }
     read.lines = LogLines(std::move(bytes));
     if (read.lines.isCut())
-        read.onlySome =
-            QStringLiteral("%1 holds more than %L2 lines").arg(filePath).arg(kMaxLogLines);
+        read.onlySome = QCoreApplication::translate("Results", "%1 holds more than %L2 lines")
+                            .arg(filePath)
+                            .arg(kMaxLogLines);
     return read;
 }
 

@@ -7,6 +7,7 @@
 #include "results/log_file_io.h"
 #include "results/results_record.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace pictolex {
@@ -23,21 +24,25 @@ QString lockPath(const QString& logPath) {
 }
 
 QString notSaved(const QString& reason) {
-    return QStringLiteral("Your time could not be saved, because %1.").arg(reason);
+    return QCoreApplication::translate("Results", "Your time could not be saved, because %1.")
+        .arg(reason);
 }
 
 QString maybeSaved(const QString& reason) {
-    return QStringLiteral("Your time may have been saved, but the disk did not confirm it, "
+    return QCoreApplication::translate(
+               "Results", "Your time may have been saved, but the disk did not confirm it, "
                           "because %1.")
         .arg(reason);
 }
 
 QString notRead(const QString& reason) {
-    return QStringLiteral("The times could not be read, because %1.").arg(reason);
+    return QCoreApplication::translate("Results", "The times could not be read, because %1.")
+        .arg(reason);
 }
 
 QString notAllRead(const QString& reason) {
-    return QStringLiteral("Only the newest times are shown, because %1.").arg(reason);
+    return QCoreApplication::translate("Results", "Only the newest times are shown, because %1.")
+        .arg(reason);
 }
 
 } // namespace
@@ -49,9 +54,10 @@ QString ResultsLog::append(const QString& line, bool* mayBeSaved) const {
     if (mayBeSaved)
         *mayBeSaved = false;
     if (path_.isEmpty())
-        return notSaved(QStringLiteral("there is no home folder to keep it in (HOME is not set)"));
+        return notSaved(QCoreApplication::translate(
+            "Results", "there is no home folder to keep it in (HOME is not set)"));
     if (line.contains(u'\n') || line.contains(u'\r'))
-        return notSaved(QStringLiteral("the record holds a line break"));
+        return notSaved(QCoreApplication::translate("Results", "the record holds a line break"));
     if (const QString reason = makeFolder(QFileInfo(path_).absolutePath()); !reason.isEmpty())
         return notSaved(reason);
     FileLock lock(lockPath(path_));
@@ -99,7 +105,7 @@ ResultsView logAndRead(const ResultsLog& log, const QString& name, qint64 elapse
         view.best = chooseBest(view.lines);
     } catch (const std::bad_alloc&) {
         view.lines = {};
-        view.error = notRead(QStringLiteral("there is not enough memory"));
+        view.error = notRead(QCoreApplication::translate("Results", "there is not enough memory"));
     }
     if (view.mayBeSaved)
         view.error = view.error.isEmpty() ? saving : saving + u' ' + view.error;

@@ -74,13 +74,17 @@ StartScreen::StartScreen(const Platform& platform, const QString& askedList)
     connect(this, &Form::unloading, this, &StartScreen::Form_Unload);
 }
 
+// The demonstration's words, "Name" and "Start" are for the child and stay English whatever the
+// locale; the credit line and the choice of lists are for grown-ups and are translated.
 void StartScreen::buildTitleAndCredit() {
     Label3 = transparentLabel(this, "Label3", QStringLiteral("Pictolex"),
                               namedFont(fonts::kHandwriting, 36, false), Qt::AlignHCenter);
     place(Label3, 1635, 90, 4035, 1035);
-    Label2 = transparentLabel(
-        this, "Label2", QStringLiteral("A word game for young learners, by the Pictolex team"),
-        namedFont(fonts::kGothic, 9.75, true), Qt::AlignHCenter);
+    Label2 =
+        transparentLabel(this, "Label2",
+                         QCoreApplication::translate(
+                             "StartScreen", "A word game for young learners, by the Pictolex team"),
+                         namedFont(fonts::kGothic, 9.75, true), Qt::AlignHCenter);
     place(Label2, 705, 4950, 6255, 255);
 }
 
@@ -141,7 +145,7 @@ void StartScreen::buildListChoice(const QString& askedList) {
 // The choice of lists, in a row of its own below the credit line, like the name's row.
 void StartScreen::buildListControls() {
     setFixedSize(kClientSize + QSize(0, toPixels(kListRoom)));
-    lblList = transparentLabel(this, "lblList", QStringLiteral("Words"),
+    lblList = transparentLabel(this, "lblList", QCoreApplication::translate("StartScreen", "Words"),
                                namedFont(fonts::kPopS, 18, false), Qt::AlignRight);
     place(lblList, 1380, 5490, 1635, 435);
     cboList = new QComboBox(this);

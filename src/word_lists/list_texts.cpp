@@ -8,10 +8,6 @@ namespace pictolex {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("WordLists", text);
-}
-
 // “dog”, “cat”: each in quotes, control characters shown as their pictures (␉ for a tab).
 QString quoted(const QStringList& names) {
     QStringList shown;
@@ -36,56 +32,75 @@ QString findingText(const Finding& finding) {
     const QString names = quoted(finding.names);
     switch (finding.kind) {
     case Kind::NoFolder:
-        return tr("There is no folder %1.").arg(names);
+        return QCoreApplication::translate("WordLists", "There is no folder %1.").arg(names);
     case Kind::NoWordsFile:
-        return tr("There is no words.txt in the list's folder.");
+        return QCoreApplication::translate("WordLists",
+                                           "There is no words.txt in the list's folder.");
     case Kind::UnreadableWordsFile:
-        return tr("words.txt cannot be read.");
+        return QCoreApplication::translate("WordLists", "words.txt cannot be read.");
     case Kind::WordsFileTooLarge:
-        return tr("words.txt is too large to be a list of words.");
+        return QCoreApplication::translate("WordLists",
+                                           "words.txt is too large to be a list of words.");
     case Kind::NotUtf8:
-        return tr("Line %1 of words.txt is not UTF-8 text: save the file as UTF-8.")
+        return QCoreApplication::translate(
+                   "WordLists", "Line %1 of words.txt is not UTF-8 text: save the file as UTF-8.")
             .arg(finding.number);
     case Kind::TooFewWords:
-        return tr("words.txt holds too few words (%1): a list has 4 to 36.").arg(finding.number);
+        return QCoreApplication::translate(
+                   "WordLists", "words.txt holds too few words (%1): a list has 4 to 36.")
+            .arg(finding.number);
     case Kind::TooManyWords:
-        return tr("words.txt holds too many words (%1): a list has 4 to 36.").arg(finding.number);
+        return QCoreApplication::translate(
+                   "WordLists", "words.txt holds too many words (%1): a list has 4 to 36.")
+            .arg(finding.number);
     case Kind::Repeated:
-        return tr("Listed more than once: %1.").arg(names);
+        return QCoreApplication::translate("WordLists", "Listed more than once: %1.").arg(names);
     case Kind::ForbiddenCharacter:
-        return tr("A word may not hold a / or a control character: %1.").arg(names);
+        return QCoreApplication::translate("WordLists",
+                                           "A word may not hold a / or a control character: %1.")
+            .arg(names);
     case Kind::TooWide:
-        return tr("Too long to fit under its picture: %1.").arg(names);
+        return QCoreApplication::translate("WordLists", "Too long to fit under its picture: %1.")
+            .arg(names);
     case Kind::NoPicture:
-        return tr("No picture (the word and .png or .jpg): %1.").arg(names);
+        return QCoreApplication::translate("WordLists",
+                                           "No picture (the word and .png or .jpg): %1.")
+            .arg(names);
     case Kind::UnreadablePicture:
-        return tr("The picture cannot be read: %1.").arg(names);
+        return QCoreApplication::translate("WordLists", "The picture cannot be read: %1.")
+            .arg(names);
     }
     return {};
 }
 
 QString notPlayableText() {
-    return tr("This list cannot be played:");
+    return QCoreApplication::translate("WordLists", "This list cannot be played:");
 }
 
 QString playableText(const QString& name, qsizetype words) {
-    return tr("%1 can be played: %2 words.").arg(quoted({name})).arg(words);
+    return QCoreApplication::translate("WordLists", "%1 can be played: %2 words.")
+        .arg(quoted({name}))
+        .arg(words);
 }
 
 QString silentText(const QStringList& words) {
-    return tr("Silent, with no recording: %1.").arg(quoted(words));
+    return QCoreApplication::translate("WordLists", "Silent, with no recording: %1.")
+        .arg(quoted(words));
 }
 
 QString builtInListTitle() {
-    return tr("The game's own words");
+    return QCoreApplication::translate("WordLists", "The game's own words");
 }
 
 QString noSuchListText(const QString& name) {
-    return tr("There is no word list called %1.").arg(quoted({name}));
+    return QCoreApplication::translate("WordLists", "There is no word list called %1.")
+        .arg(quoted({name}));
 }
 
 QString missingValueText(const QString& option) {
-    return tr("%1 needs a value: --list NAME, or --check-list FOLDER.").arg(option);
+    return QCoreApplication::translate("WordLists",
+                                       "%1 needs a value: --list NAME, or --check-list FOLDER.")
+        .arg(option);
 }
 
 } // namespace pictolex

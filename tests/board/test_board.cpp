@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/translations.h"
 #include "board/board_layout.h"
 #include "board/tile.h"
 #include "controls/label.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextLayout>
+#include <QTranslator>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -517,6 +519,29 @@ private Q_SLOTS:
         const QStringList asked = app_->sounds.filter(QRegularExpression("^frmBack:open "));
         QCOMPARE(asked.filter("frmBack:open " + list).size(), asked.size() - 1);
         QVERIFY(asked.size() > 1 && asked.last().endsWith("/good.wav"));
+    }
+
+    // A teacher who reads Japanese reads why a time was not saved in Japanese, while what the
+    // child reads stays English, and the record keeps its bytes.
+    void grownUpsReadTheirLanguage() {
+        installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
+        startGame(deal());
+        finishRound();
+        QVERIFY(writeFile(folder_.chopped(1), {})); // a file where the folder goes
+        click(frmBack(), "cmdSeeTimes");
+        QCOMPARE(app_->messages.last(), "1|Pictolex|フォルダー " + folder_.chopped(1) +
+                                            " があるべき場所にファイルがあるため、"
+                                            "タイムを保存できませんでした。");
+        QVERIFY(QFile::remove(folder_.chopped(1)));
+        click(frmBack(), "cmdSeeTimes");
+        QCOMPARE(caption("lblBest") + caption("lblScore") + caption("lblGood"),
+                 u'\u200e' + formatRecord("NO NAME", 0, app_->time) +
+                     "Score =  36 / 36Very Good! You Finished!");
+        QFile log(folder_ + "results.txt");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), (formatRecord("NO NAME", 0, app_->time) + "\r\n").toUtf8());
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            QCoreApplication::removeTranslator(translator);
     }
 };
 
