@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Words</source>
-        <translation>単語リスト</translation>
+        <translation>単語</translation>
     </message>
 </context>
 <context>
