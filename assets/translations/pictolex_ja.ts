@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Arguments</name>
+    <message>
+        <source>%1 needs a value: --list NAME, or --check-list FOLDER.</source>
+        <translation>%1 には値が要ります: --list 名前、または --check-list フォルダー。</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of pictolex; --help lists them.</source>
+        <translation>%1 は pictolex のオプションではありません。--help で一覧が出ます。</translation>
+    </message>
+    <message>
+        <source>Usage: pictolex [--list NAME] [--check-list FOLDER]
+  --list NAME          start with the word list NAME
+  --check-list FOLDER  check the word list in FOLDER and say what keeps it
+                       from being played
+</source>
+        <translation>使い方: pictolex [--list 名前] [--check-list フォルダー]
+  --list 名前               単語リスト「名前」で始めます
+  --check-list フォルダー   フォルダーの単語リストを調べ、遊べない理由を表示します
+</translation>
+    </message>
+    <message>
+        <source>There is no display to show the game on: start it from a desktop.</source>
+        <translation>ゲームを表示する画面がありません。デスクトップから起動してください。</translation>
+    </message>
+</context>
+<context>
     <name>GameBoard</name>
     <message>
         <source>%1, on the word %2, picked up</source>
@@ -187,10 +213,6 @@
     <message>
         <source>There is no word list called %1.</source>
         <translation>%1 という単語リストはありません。</translation>
-    </message>
-    <message>
-        <source>%1 needs a value: --list NAME, or --check-list FOLDER.</source>
-        <translation>%1 には値が要ります: --list 名前、または --check-list フォルダー。</translation>
     </message>
 </context>
 </TS>

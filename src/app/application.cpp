@@ -61,9 +61,22 @@ int runProgram(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
     const Arguments arguments = parseArguments(given);
-    if (!arguments.error.isEmpty()) {
-        QTextStream(stderr) << "pictolex: " << arguments.error << '\n';
-        return 2;
+    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (arguments.help || !mistakeText(arguments).isEmpty() ||
+        (noDisplay && arguments.checkFolder.isEmpty())) {
+        // Nothing to show: a word to the terminal, in the reader's language.
+        QCoreApplication app(argc, argv);
+        installTranslations(app);
+        if (arguments.help) {
+            QTextStream(stdout) << usageText();
+            return 0;
+        }
+        const QString mistake = mistakeText(arguments);
+        QTextStream(stderr) << "pictolex: " << (mistake.isEmpty() ? noDisplayText() : mistake)
+                            << '\n';
+        return mistake.isEmpty() ? 1 : 2;
     }
     if (!arguments.checkFolder.isEmpty()) {
         // Words are measured in the board's font, which needs fonts but no display.

@@ -9,13 +9,24 @@ namespace pictolex {
 // What the command line asks for:
 //   --list NAME          start with the word list NAME
 //   --check-list FOLDER  check the word list in FOLDER, print what was found, and end
-// Either may be written --option=value. Other arguments are left to Qt.
+//   --help               say how to use the program, and end
+// Either option may be written --option=value. Arguments with one dash are left to Qt; any
+// other option is a mistake.
 struct Arguments {
     QString list;
     QString checkFolder;
-    QString error; // an option given without its value
+    bool help = false;
+    QString withoutValue; // an option given without its value
+    QString unknown;      // an option that is not ours
 };
 
 Arguments parseArguments(const QStringList& arguments);
+
+// What is wrong with the command line, for the terminal; empty when nothing is.
+QString mistakeText(const Arguments& arguments);
+// The help that --help prints.
+QString usageText();
+// Said when there is no display to show the game on.
+QString noDisplayText();
 
 } // namespace pictolex

@@ -97,10 +97,4 @@ QString noSuchListText(const QString& name) {
         .arg(quoted({name}));
 }
 
-QString missingValueText(const QString& option) {
-    return QCoreApplication::translate("WordLists",
-                                       "%1 needs a value: --list NAME, or --check-list FOLDER.")
-        .arg(option);
-}
-
 } // namespace pictolex

@@ -22,7 +22,5 @@ QString silentText(const QStringList& words);
 QString builtInListTitle();
 // A list asked for by name that is not there.
 QString noSuchListText(const QString& name);
-// An option given without its value.
-QString missingValueText(const QString& option);
 
 } // namespace pictolex
