@@ -1,110 +1,179 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real game's board as a player has it (README.md): five fresh games, each taken to its
-// board, left alone (its processor use and memory), then played: right drops, from letting go
-// to the word shown cyan on the screen, and to its sound at the output. A game's first drop
-// warms up. Quick mode: one game, idle for 1 s, one drop.
-#include "board/board_layout.h"
-#include "board_on_screen.h"
+// The board (README.md): the game played inside this program (playInside, with --board or
+// --list), driven with Qt Test's pointer and keys.
+#include "board/tile.h"
+#include "controls/label.h"
 #include "figures.h"
+#include "game.h"
 #include "proc.h"
-#include "rules/words.h"
+#include "rules/cells.h"
 #include "sound_monitor.h"
+#include "windows/windows.h"
 
-#include <QCoreApplication>
-#include <algorithm>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <stdexcept>
 #include <thread>
+#include <unistd.h>
 
 using namespace pictolex;
 using namespace pictolex::bench;
-using namespace std::chrono;
 
 namespace {
 
-struct Figures {
-    std::vector<double> cpu, resident, painted, heard;
+template <typename T = QWidget> T& child(QWidget& window, const QString& name) {
+    if (T* const found = window.findChild<T*>(name))
+        return *found;
+    throw std::runtime_error("no control " + name.toStdString());
+}
+
+// Counts the board's own repaints: its background under the tiles, and the lifted picture.
+struct Repaints : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
 };
 
-void idle(XDisplay& x, BoardOnScreen& board, Figures& figures) {
-    x.moveTo(board.onScreen(layout::kResults.bottomRight() + QPoint(0, 300)));
-    std::this_thread::sleep_for(milliseconds(quick() ? 500 : 3000));
-    const int idleMs = quick() ? 1000 : 10000;
-    const pid_t pid = board.game().pid();
-    const double before = cpuMilliseconds(pid);
-    std::this_thread::sleep_for(milliseconds(idleMs));
-    figures.cpu.push_back((cpuMilliseconds(pid) - before) / idleMs * 100);
-    figures.resident.push_back(statusKiB(pid, "VmRSS") * 1024 / 1e6);
-    if (!board.game().running())
-        throw std::runtime_error("the game ended while idle");
-    std::fprintf(stderr, "idle: %.3f %% of a core, VmRSS %.1f MB\n", figures.cpu.back(),
-                 figures.resident.back());
+// The time from `step` to the end of the board's repaint that it causes, in ms.
+double untilRepaint(const Repaints& repaints, const std::function<void()>& step) {
+    const int before = repaints.count;
+    const Instant start = std::chrono::steady_clock::now();
+    step();
+    while (repaints.count == before && msSince(start) < 1000)
+        QApplication::processEvents();
+    return msSince(start);
 }
 
-// Lets go on `cell`'s tile and waits, 3 s at most, for its repaint and its sound.
-void letGo(XDisplay& x, BoardOnScreen& board, SoundMonitor& monitor, int cell, double& painted,
-           double& heard) {
-    x.release();
-    const Instant released = steady_clock::now();
-    double since = 0;
-    for (painted = heard = -1; (painted < 0 || heard < 0) && since < 3000;) {
-        since = duration<double, std::milli>(steady_clock::now() - released).count();
-        if (painted < 0 && board.shows(wordRect(cell), qRgb(0, 255, 255)))
-            painted = since;
-        if (heard < 0 && monitor.heard())
-            heard = since;
-        std::this_thread::sleep_for(microseconds(200));
+void wait(int ms) { // with the game's events handled as they come
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QPoint tileCentre(int cell) { // on the board, which holds the tiles
+    return child(frmBack(), QStringLiteral("img(%1)").arg(cell)).geometry().center();
+}
+
+// The next right drop: a word not matched yet, and the tile elsewhere holding its picture.
+std::pair<int, int> nextMatch() {
+    for (int cell = 1; cell <= kCells; ++cell) {
+        const Label& word = child<Label>(frmBack(), QStringLiteral("lbl(%1)").arg(cell));
+        for (int from = 1; from <= kCells && word.backColor() != QColor(0, 255, 255); ++from)
+            if (from != cell &&
+                child<Tile>(frmBack(), QStringLiteral("img(%1)").arg(from)).tag() == word.caption())
+                return {cell, from};
     }
-    std::fprintf(stderr, "drop on %s: repainted after %.2f ms, heard after %.2f ms\n",
-                 qPrintable(builtInWords()[cell - 1]), painted, heard);
-    if (painted < 0 || heard < 0)
-        throw std::runtime_error("the drop was not shown or not heard within 3 s");
+    throw std::runtime_error("no right drop is left");
 }
 
-void drops(XDisplay& x, BoardOnScreen& board, SoundMonitor& monitor, Figures& figures) {
-    std::array<QString, kCells + 1> tiles = board.tiles();
-    int warmUps = quick() ? 0 : 1, counted = 0;
-    for (int cell = 1; cell <= kCells && counted < runs(4); ++cell) {
-        const auto from = std::find(tiles.begin(), tiles.end(), builtInWords()[cell - 1]);
-        if (from == tiles.end())
-            throw std::runtime_error("no tile shows " + builtInWords()[cell - 1].toStdString());
-        if (from - tiles.begin() == cell)
+void idle() {
+    wait(quick() ? 500 : 3000);
+    const int idleMs = quick() ? 1000 : 10000;
+    const double before = cpuMilliseconds(getpid());
+    wait(idleMs);
+    sample("idle board, processor use", (cpuMilliseconds(getpid()) - before) / idleMs * 100, "%",
+           "<= 0.5");
+    sample("resident memory with the board open", statusMegabytes(getpid(), "VmRSS"), "MB",
+           "<= 60");
+}
+
+// Drags of 200 pointer moves across the board, let go on the blue; the first warms up.
+void drags(QWindow& window, const Repaints& repaints) {
+    for (int drag = firstRun(); drag <= runs(15); ++drag) {
+        QTest::mousePress(&window, Qt::LeftButton, {}, tileCentre(nextMatch().second));
+        std::vector<double> moves;
+        for (int i = 0; i < 200; ++i) {
+            const QPoint to(150 + (i * 3) % 600, 120 + (i * 7) % 450);
+            moves.push_back(untilRepaint(repaints, [&] { QTest::mouseMove(&window, to); }));
+        }
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(5, 300));
+        if (drag == 0)
             continue;
-        std::swap(*from, tiles[size_t(cell)]);
+        sample("drag: pointer move to repainted board", percentile(moves, 0.5), "ms", "<= 2");
+        sample("drag: pointer move to repainted board, 99th percentile", percentile(moves, 0.99),
+               "ms", "<= 2");
+    }
+}
+
+// Right drops, each let go on its word's tile once the output has been silent for 300 ms:
+// until the board is repainted, and until the word is heard. The first warms up.
+void drops(QWindow& window, const Repaints& repaints) {
+    SoundMonitor monitor;
+    for (int drop = firstRun(); drop <= runs(8); ++drop) {
         if (!monitor.waitForSilence(300))
             throw std::runtime_error("the sound output did not fall silent");
-        board.dragOnto(int(from - tiles.begin()), cell);
-        double painted = 0, heard = 0;
-        letGo(x, board, monitor, cell, painted, heard);
-        if (warmUps-- > 0)
+        const auto [cell, from] = nextMatch();
+        const QPoint target = tileCentre(cell);
+        QTest::mousePress(&window, Qt::LeftButton, {}, tileCentre(from));
+        QTest::mouseMove(&window, target);
+        const Instant released = std::chrono::steady_clock::now();
+        const double painted = untilRepaint(
+            repaints, [&] { QTest::mouseRelease(&window, Qt::LeftButton, {}, target); });
+        while (!monitor.heard() && msSince(released) < 3000) {
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        const double heard = msSince(released);
+        if (heard >= 3000)
+            throw std::runtime_error("a right drop was not heard within 3 s");
+        if (drop == 0)
             continue;
-        figures.painted.push_back(painted);
-        figures.heard.push_back(heard);
-        ++counted;
+        sample("drop: release to repainted board", painted, "ms", "<= 2");
+        sample("drop: release to its word heard", heard, "ms", "<= 50");
     }
+}
+
+void playBoard() {
+    QTest::mouseClick(&child(frmS(), "cmdStart"), Qt::LeftButton);
+    if (!QTest::qWaitForWindowExposed(&frmBack()))
+        throw std::runtime_error("the board did not show");
+    Repaints repaints;
+    frmBack().installEventFilter(&repaints);
+    idle();
+    drags(*frmBack().windowHandle(), repaints);
+    drops(*frmBack().windowHandle(), repaints);
+}
+
+void chooseList() {
+    const Instant chosen = std::chrono::steady_clock::now();
+    QTest::keyClick(&child<QComboBox>(frmS(), "cboList"), Qt::Key_Down);
+    QTest::mouseClick(&child(frmS(), "cmdStart"), Qt::LeftButton);
+    while (!frmBack().windowHandle() || !frmBack().windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::processEvents();
+    sample("from choosing a list of 36 photos to the board shown", msSince(chosen), "ms", "-");
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const QByteArray mode = argc == 2 ? argv[1] : "";
+    if (mode == "--board" || mode == "--list")
+        return playInside(argc, argv, mode == "--board" ? playBoard : chooseList);
     const QCoreApplication app(argc, argv);
-    Figures figures;
     try {
-        XDisplay x;
-        SoundMonitor monitor;
-        for (int run = 0; run < runs(5); ++run) {
-            BoardOnScreen board(x);
-            idle(x, board, figures);
-            drops(x, board, monitor, figures);
-        }
+        const QTemporaryDir work;
+        QImage photo(1600, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y) // a photograph's fine detail, in a plain pattern
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+        if (!photo.save(work.filePath("photo.jpg"), "JPG", 90))
+            throw std::runtime_error("cannot write a photo");
+        putPictures(work.filePath("player/lists/photos"), work.filePath("photo.jpg"), true);
+        for (int run = firstRun(); run <= runs(10); ++run)
+            Game(work.filePath("player"), {"--list"}, run > 0).run();
+        for (int run = 1; run <= runs(5); ++run)
+            Game({}, {"--board"}).run();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench_board: %s\n", error.what());
         return 1;
     }
-    printFigure("idle board, processor use", figures.cpu, 2, "%", "<= 0.5");
-    printFigure("resident memory with the board open", figures.resident, 1, "MB", "<= 60");
-    printFigure("from letting go of a drop to its repaint", figures.painted, 2, "ms", "<= 16");
-    printFigure("from letting go of a drop to its sound", figures.heard, 2, "ms", "<= 50");
     return 0;
 }

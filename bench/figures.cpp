@@ -8,18 +8,8 @@
 
 namespace pictolex::bench {
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-void printFigure(const char* name, const std::vector<double>& values, int decimals,
-                 const char* unit, const char* target, const char* detail) {
-    const auto [least, most] = std::minmax_element(values.begin(), values.end());
-    std::printf("FIGURE\t%s\t%.*f\t%s\t%s\tmin %.*f, max %.*f, %zu runs%s\n", name, decimals,
-                median(values), unit, target, decimals, *least, decimals, *most, values.size(),
-                detail);
+void sample(const QString& name, double value, const char* unit, const char* target) {
+    std::printf("SAMPLE\t%s\t%.4f\t%s\t%s\n", qPrintable(name), value, unit, target);
     std::fflush(stdout);
 }
 
@@ -27,8 +17,22 @@ bool quick() {
     return qEnvironmentVariableIntValue("PICTOLEX_BENCH_QUICK") == 1;
 }
 
+int firstRun() {
+    return quick() ? 1 : 0;
+}
+
 int runs(int full) {
     return quick() ? 1 : full;
+}
+
+double msSince(Instant start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
 }
 
 } // namespace pictolex::bench

@@ -2,21 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+#include <chrono>
 #include <vector>
 
 namespace pictolex::bench {
 
-// The median of a non-empty set of measurements; of an even count, the mean of the middle two.
-double median(std::vector<double> values);
+using Instant = std::chrono::steady_clock::time_point;
 
-// Prints one FIGURE line for bench/run (see README.md): the median with the given number of
-// decimals, then the least and the greatest value and the count of runs, and any detail.
-void printFigure(const char* name, const std::vector<double>& values, int decimals,
-                 const char* unit, const char* target, const char* detail = "");
+// Prints one measurement as a line of standard output, SAMPLE<TAB>name<TAB>value<TAB>unit<TAB>
+// target; bench/run reports the median of those of each name (see README.md).
+void sample(const QString& name, double value, const char* unit, const char* target);
 
-// Quick mode, PICTOLEX_BENCH_QUICK=1 (bench/run --quick): one short run and no warm-up.
+// Quick mode, PICTOLEX_BENCH_QUICK=1 (bench/run --quick), makes one short run of each. The runs
+// are firstRun() to runs(full): run 0 warms up and is not counted, and quick mode has 1 alone.
 bool quick();
-// How many runs to count: `full`, or one in quick mode.
+int firstRun();
 int runs(int full);
+
+double msSince(Instant start);
+// The value at or below which a share `p` of the values lie (0.5 for the median).
+double percentile(std::vector<double> values, double p);
 
 } // namespace pictolex::bench

@@ -2,24 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "app/application.h"
+#include "rules/words.h"
+#include "windows/windows.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace pictolex::bench {
 
-Game::Game(const QString& ownFiles) {
-    const QDir own(data_.filePath(QStringLiteral("pictolex")));
-    if (!ownFiles.isEmpty() && QDir().mkpath(own.path()))
-        for (const QString& file : QDir(ownFiles).entryList(QDir::Files))
-            QFile::copy(QDir(ownFiles).filePath(file), own.filePath(file));
+namespace fs = std::filesystem;
+
+Game::Game(const QString& playerFiles, const QStringList& arguments, bool counted) {
+    const fs::path own = data_.filePath(QStringLiteral("pictolex")).toStdString();
+    fs::create_directory(own);
+    if (!playerFiles.isEmpty())
+        fs::copy(playerFiles.toStdString(), own,
+                 fs::copy_options::recursive | fs::copy_options::create_hard_links);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     process_.setProcessEnvironment(environment);
-    process_.setStandardOutputFile(QProcess::nullDevice());
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/pictolex"));
+    const bool forward = counted && !arguments.isEmpty();
+    process_.setProcessChannelMode(forward ? QProcess::ForwardedChannels
+                                           : QProcess::ForwardedErrorChannel);
+    if (!forward)
+        process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setProgram(arguments.isEmpty()
+                            ? QCoreApplication::applicationDirPath() + QStringLiteral("/pictolex")
+                            : QCoreApplication::applicationFilePath());
+    process_.setArguments(arguments);
 }
 
 Game::~Game() {
@@ -40,6 +58,42 @@ void Game::start() {
 
 bool Game::running() {
     return process_.state() == QProcess::Running && !process_.waitForFinished(0);
+}
+
+void Game::run() {
+    start();
+    if (!process_.waitForFinished(600000) || process_.exitStatus() != QProcess::NormalExit ||
+        process_.exitCode() != 0)
+        throw std::runtime_error(process_.arguments().join(' ').toStdString() + ": failed");
+}
+
+int playInside(int argc, char* argv[], const std::function<void()>& drive) {
+    prepareProcess();
+    QApplication app(argc, argv);
+    QTimer::singleShot(0, &app, [&drive] {
+        int status = 0;
+        try {
+            if (!QTest::qWaitForWindowExposed(&frmS()))
+                throw std::runtime_error("the start screen did not show");
+            drive();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            status = 1;
+        }
+        QCoreApplication::exit(status);
+    });
+    return runGame(app);
+}
+
+void putPictures(const QString& folder, const QString& picture, bool list) {
+    fs::create_directories(folder.toStdString());
+    for (const QString& word : builtInWords())
+        fs::create_hard_link(
+            picture.toStdString(),
+            (folder + '/' + word + '.' + QFileInfo(picture).suffix()).toStdString());
+    if (list && !(std::ofstream((folder + "/words.txt").toStdString())
+                  << builtInWords().join('\n').toStdString()))
+        throw std::runtime_error("cannot write the words of " + folder.toStdString());
 }
 
 } // namespace pictolex::bench

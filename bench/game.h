@@ -4,27 +4,39 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace pictolex::bench {
 
-// The game beside this program, as every benchmark starts and ends it: with XDG_DATA_HOME and
-// XDG_RUNTIME_DIR folders of its own, and, when given, a copy of the files of `ownFiles` in the
-// player's own folder (XDG_DATA_HOME/pictolex). Its standard output is dropped, its errors go
-// to this program's. When this object goes, the game gets SIGTERM, and SIGKILL after 2 s.
+// A fresh process, as every benchmark starts the game: the game's own program, or, given
+// `arguments`, this benchmark again, which plays the game inside itself (playInside) or a part
+// of it. It has XDG_DATA_HOME and XDG_RUNTIME_DIR folders of its own, the player's folder in
+// them (XDG_DATA_HOME/pictolex) holding hard links to the files under `playerFiles`. The
+// samples the benchmark prints again go to bench/run unless `counted` is false; errors always
+// come through. When this object goes, the process gets SIGTERM, and SIGKILL after 2 s.
 class Game {
 public:
-    explicit Game(const QString& ownFiles = {});
+    explicit Game(const QString& playerFiles = {}, const QStringList& arguments = {},
+                  bool counted = true);
     ~Game();
 
-    // Throws std::runtime_error when the game cannot be started.
-    void start();
+    void start(); // throws std::runtime_error when it cannot
     pid_t pid() const { return pid_t(process_.processId()); }
     bool running();
+    void run(); // starts it and waits for its end; throws std::runtime_error unless with 0
 
 private:
     QTemporaryDir data_;
     QTemporaryDir runtime_;
     QProcess process_;
 };
+
+// Plays the game inside this program as the game's own program does (runGame), and calls
+// `drive` once the start screen shows; the game ends when `drive` returns. Answers the status.
+int playInside(int argc, char* argv[], const std::function<void()>& drive);
+
+// Puts `picture` (hard links to it) in `folder` under each built-in word's name, and for a word
+// list, words.txt naming them.
+void putPictures(const QString& folder, const QString& picture, bool list);
 
 } // namespace pictolex::bench

@@ -8,37 +8,27 @@
 
 namespace pictolex::bench {
 
-namespace {
-
-std::filesystem::path procOf(pid_t pid) {
-    return std::filesystem::path("/proc") / std::to_string(pid);
-}
-
-} // namespace
-
-double statusKiB(pid_t pid, const char* field) {
-    std::ifstream status(procOf(pid) / "status");
+double statusMegabytes(pid_t pid, const char* field) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     const std::string key = std::string(field) + ':';
     for (std::string line; std::getline(status, line);)
         if (line.rfind(key, 0) == 0)
-            return std::stod(line.substr(key.size()));
+            return std::stod(line.substr(key.size())) * 1024 / 1e6; // from kB
     return -1;
 }
 
 double cpuMilliseconds(pid_t pid) {
     std::error_code error;
-    double nanoseconds = 0;
-    for (const auto& task : std::filesystem::directory_iterator(procOf(pid) / "task", error)) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        double running = 0;
-        if (schedstat >> running)
+    double nanoseconds = 0, running = 0;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error))
+        if (std::ifstream(task.path() / "schedstat") >> running)
             nanoseconds += running;
-    }
     return nanoseconds / 1e6;
 }
 
 void resetPeakResident(pid_t pid) {
-    std::ofstream(procOf(pid) / "clear_refs") << "5";
+    std::ofstream("/proc/" + std::to_string(pid) + "/clear_refs") << "5";
 }
 
 } // namespace pictolex::bench

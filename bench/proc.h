@@ -7,9 +7,9 @@
 // What the kernel tells of a process in /proc/<pid>/; no other file of the benchmarks reads it.
 namespace pictolex::bench {
 
-// A line of its status in kB, such as "VmHWM" (the peak resident set) or "VmRSS"; -1 when the
-// process is gone.
-double statusKiB(pid_t pid, const char* field);
+// A size in its status, such as "VmHWM" (the peak resident set) or "VmRSS", in MB of 10^6
+// bytes; negative when the process is gone.
+double statusMegabytes(pid_t pid, const char* field);
 
 // The processor time all its threads have run so far, in ms, from the scheduler's accounts.
 double cpuMilliseconds(pid_t pid);

@@ -2,19 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound_monitor.h"
 
-#include <chrono>
+#include "figures.h"
+
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
 namespace pictolex::bench {
-
-namespace {
-
-// The null sink is silent in zeros; a sound's first samples rise above this within 1 ms.
-constexpr int kSilence = 32;
-
-} // namespace
 
 SoundMonitor::SoundMonitor() {
     parec_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -26,9 +20,7 @@ SoundMonitor::SoundMonitor() {
 }
 
 SoundMonitor::~SoundMonitor() {
-    parec_.terminate();
-    if (!parec_.waitForFinished(2000))
-        parec_.kill();
+    parec_.kill();
     parec_.waitForFinished();
 }
 
@@ -36,22 +28,20 @@ bool SoundMonitor::heard() {
     parec_.waitForReadyRead(0);
     QByteArray data = pending_ + parec_.readAll();
     pending_ = data.right(data.size() % 2);
-    bool loud = false;
+    bool loud = false; // the null sink is silent in zeros; a sound rises above 32 within 1 ms
     for (qsizetype i = 0; i + 1 < data.size(); i += 2)
-        loud |= std::abs(qint16(quint8(data[i]) | quint8(data[i + 1]) << 8)) > kSilence;
+        loud |= std::abs(qint16(quint8(data[i]) | quint8(data[i + 1]) << 8)) > 32;
     return loud;
 }
 
 bool SoundMonitor::waitForSilence(int quietMs) {
-    using namespace std::chrono;
-    const auto start = steady_clock::now();
-    auto quietSince = start;
-    while (steady_clock::now() - start < seconds(5)) {
+    const Instant start = std::chrono::steady_clock::now();
+    for (Instant quiet = start; msSince(start) < 5000;) {
         if (heard())
-            quietSince = steady_clock::now();
-        else if (steady_clock::now() - quietSince >= milliseconds(quietMs))
+            quiet = std::chrono::steady_clock::now();
+        else if (msSince(quiet) >= quietMs)
             return true;
-        std::this_thread::sleep_for(milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return false;
 }

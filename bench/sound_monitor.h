@@ -11,8 +11,7 @@ namespace pictolex::bench {
 // only output is a null sink), as 16-bit samples in fragments of 2 ms.
 class SoundMonitor {
 public:
-    // Throws std::runtime_error when no recording comes within 5 s.
-    SoundMonitor();
+    SoundMonitor(); // throws std::runtime_error when no recording comes within 5 s
     ~SoundMonitor();
 
     // Reads what has come since the last call: whether any of it was louder than silence.
