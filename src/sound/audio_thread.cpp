@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/audio_thread.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMutex>
 #include <QThread>
 #include <map>
@@ -64,9 +66,36 @@ private:
     std::unique_ptr<SoundOutput> output_;
 };
 
+// Lives on the thread that asks for sounds, and wakes the worker once that thread has dealt with
+// what it had already posted, its repaints among them: they too wait at low priority.
+class AudioThread::Waker : public QObject {
+public:
+    explicit Waker(AudioThread& owner) : owner_(owner) {}
+
+    // With the requests locked.
+    void wakeAfterRepaint() {
+        if (!owner_.requests_->awake && !std::exchange(posted_, true))
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        const QMutexLocker lock(&owner_.requests_->mutex);
+        posted_ = false;
+        owner_.wake();
+        return true;
+    }
+
+private:
+    AudioThread& owner_;
+    bool posted_ = false;
+};
+
 AudioThread::AudioThread(OutputMaker makeOutput)
     : requests_(std::make_shared<Requests>()), thread_(std::make_unique<QThread>()),
-      worker_(std::make_unique<Worker>(requests_, std::move(makeOutput))) {
+      worker_(std::make_unique<Worker>(requests_, std::move(makeOutput))),
+      waker_(std::make_unique<Waker>(*this)) {
     thread_->setObjectName(QStringLiteral("audio"));
     worker_->moveToThread(thread_.get());
     thread_->start();
@@ -90,7 +119,7 @@ void AudioThread::prepare() {
 void AudioThread::play(int channel, std::shared_ptr<const WavData> sound) {
     const QMutexLocker lock(&requests_->mutex);
     requests_->plays[channel] = std::move(sound);
-    wake();
+    waker_->wakeAfterRepaint();
 }
 
 bool AudioThread::finish(std::chrono::milliseconds wait) {

@@ -27,7 +27,9 @@ public:
 // Sound played on a thread of its own, so that a sound server that is slow to answer, or never
 // answers, never holds up a window. Every request returns at once. Of the requests made while
 // the thread is busy, only the latest on each channel is carried out; the ones it replaced are
-// dropped.
+// dropped. A sound asked for by a window's thread starts once that thread has gone back to its
+// event loop and repainted what it had to: the picture of a drop shows before its word's sound
+// takes the processor.
 class AudioThread {
 public:
     using OutputMaker = std::function<std::unique_ptr<SoundOutput>()>;
@@ -51,11 +53,13 @@ public:
 private:
     struct Requests;
     class Worker;
+    class Waker;
     void wake();
 
     std::shared_ptr<Requests> requests_;
     std::unique_ptr<QThread> thread_;
     std::unique_ptr<Worker> worker_;
+    std::unique_ptr<Waker> waker_;
 };
 
 } // namespace pictolex
