@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes.h"
 #include "platform/process.h"
 #include "results/file_lock.h"
 #include "results/results_list.h"
@@ -20,6 +21,7 @@
 #include <unistd.h>
 
 using namespace pictolex;
+using namespace pictolex::test;
 
 namespace {
 
@@ -30,15 +32,6 @@ const QDateTime kAt(QDate(2002, 4, 30), QTime(10, 11, 12));
 
 QString record(const QString& name, qint64 seconds) {
     return formatRecord(name, seconds, kAt);
-}
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write(bytes) == bytes.size();
 }
 QStringList textsOf(const LogLines& lines) {
     QStringList texts;
@@ -93,9 +86,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, before);
         QFETCH(QString, name);
         const QString log = freshLog();
-        QVERIFY(before.isEmpty() || writeBytes(log, before));
+        QVERIFY(before.isEmpty() || writeFile(log, before));
         QCOMPARE(ResultsLog(log).append(record(name, 83)), QString());
-        QTEST(bytesOf(log).mid(before.size()), "added");
+        QTEST(readFile(log).mid(before.size()), "added");
     }
 
     void readsEveryLine_data() {
@@ -116,13 +109,13 @@ private Q_SLOTS:
         const QString log = freshLog();
         FileLock reading(log + ".lock");
         QVERIFY(bytes.isEmpty() ||
-                (writeBytes(log, bytes) && reading.acquire(FileLock::Mode::Shared, {}).isEmpty()));
+                (writeFile(log, bytes) && reading.acquire(FileLock::Mode::Shared, {}).isEmpty()));
         QString error = QStringLiteral("not cleared");
         QElapsedTimer timer;
         timer.start();
         QTEST(textsOf(ResultsLog(log).read(&error)), "lines");
         QVERIFY(error.isEmpty() && timer.elapsed() < 1000);
-        QCOMPARE(bytesOf(log), bytes);
+        QCOMPARE(readFile(log), bytes);
     }
 
     // A record shows from the left, whatever script its name is in; a line past a few hundred
@@ -149,67 +142,54 @@ private Q_SLOTS:
         QVERIFY(name.isEmpty() ? shown.size() < 400 && shown.endsWith(u'…') : x("Time") > x(name));
     }
 
-    // What stands where the log goes never blocks the game, and is named.
-    void saysWhyTheLogFailed_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("reason");
+    // What stands where the log goes, a disk that takes only a part of a record, a folder that
+    // is not the player's: the game says why, never blocks, and leaves the log as it was (a part
+    // of a record is taken back); reading goes on without a lock it cannot have.
+    void saysWhyItCouldNotSave_data() {
+        QTest::addColumn<QString>("kind");   // of what stands there, or the folder's mode
+        QTest::addColumn<QString>("reason"); // %1: the log's folder
         QTest::newRow("a folder where it goes") << QString("folder") << "a folder stands where";
         QTest::newRow("a pipe") << QString("fifo") << "is not an ordinary file";
         QTest::newRow("a device") << QString("/dev/zero") << "is not an ordinary file";
         QTest::newRow("a read-only pipe as the lock")
             << QString("lock") << "results.txt.lock is not an ordinary file";
+        QTest::newRow("a disk that takes a part")
+            << QString("full") << "%1/results.txt has grown as large as it may.";
+        QTest::newRow("somebody else's folder") << QString("0555") << "no permission to use %1.";
+        QTest::newRow("a folder of mode 000") << QString("0") << "no permission to use %1.";
     }
-    void saysWhyTheLogFailed() {
+    void saysWhyItCouldNotSave() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const QString path = freshLog();
-        QVERIFY(QDir().mkpath(kind == "folder" ? path : QFileInfo(path).path()));
+        const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
+        const bool full = kind == "full", notMine = kind[0].isDigit();
+        const bool logged = full || notMine || kind == "lock"; // a log of one record stands there
+        QVERIFY(QDir().mkpath(kind == "folder" ? path : QString(folder)));
         QVERIFY(kind != "fifo" || ::mkfifo(QFile::encodeName(path), 0666) == 0);
         QVERIFY(!kind.startsWith('/') || QFile::link(kind, path));
-        const bool lock = kind == "lock"; // which root can open for writing, others cannot
-        QVERIFY(!lock || (writeBytes(path, kTaro) &&
-                          ::mkfifo(QFile::encodeName(path + ".lock"), 0444) == 0));
-        QVERIFY2(ResultsLog(path).append(record("TARO", 83)).contains(reason), qPrintable(reason));
-        QString error; // reading goes on without a lock it cannot have
-        QCOMPARE(ResultsLog(path).read(&error).size(), lock ? 1 : 0);
-        QVERIFY(lock ? error.isEmpty() : error.contains(reason));
-    }
-
-    // A game that cannot save says why, and leaves the log as it was: a record that the disk
-    // takes only a part of is taken back; a folder that is not theirs is named.
-    void saysWhyItCouldNotSave_data() {
-        QTest::addColumn<bool>("diskFull");
-        QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("reason"); // %1: the log's folder
-        QTest::newRow("a disk that takes a part")
-            << true << 0755 << "%1/results.txt has grown as large as it may.";
-        QTest::newRow("somebody else's folder") << false << 0555 << "no permission to use %1.";
-        QTest::newRow("a folder of mode 000") << false << 0 << "no permission to use %1.";
-    }
-    void saysWhyItCouldNotSave() {
-        QFETCH(bool, diskFull);
-        QFETCH(int, folderMode);
-        QFETCH(QString, reason);
-        const QString path = freshLog();
-        const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
-        QVERIFY(writeBytes(path, kTaro) && ::chmod(QFile::encodeName(path), 0666) == 0);
-        QVERIFY(::chmod(folder, mode_t(folderMode)) == 0);
+        QVERIFY(!logged || (writeFile(path, kTaro) && ::chmod(QFile::encodeName(path), 0666) == 0));
+        // A lock that root can open for writing, and others cannot.
+        QVERIFY(kind != "lock" || ::mkfifo(QFile::encodeName(path + ".lock"), 0444) == 0);
+        QVERIFY(::chmod(folder, notMine ? mode_t(kind.toInt(nullptr, 8)) : 0755) == 0);
         QVERIFY(::chmod(QFile::encodeName(dir_.path()), 0755) == 0);
-        QProcess* other = appender(path, "A", 1, [diskFull] {
+        QProcess* other = appender(path, "A", 1, [full, notMine] {
             const rlimit limit{rlim_t(kTaro.size() + 40), rlim_t(kTaro.size() + 40)};
-            if (diskFull) {
+            if (full) {
                 ignoreFileSizeSignal();
                 ::setrlimit(RLIMIT_FSIZE, &limit);
-            } else if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            } else if (notMine && ::geteuid() == 0 && (::setgid(65534) || ::setuid(65534))) {
                 ::_exit(3); // root is made somebody else
             }
         });
         QVERIFY(other->waitForFinished(20000));
         const QByteArray said = other->readAllStandardError();
-        QVERIFY2(other->exitCode() == 1 && said.contains(reason.arg(folder).toUtf8()),
+        QVERIFY2(other->exitCode() == 1 && said.contains(reason.replace("%1", folder).toUtf8()),
                  said.constData());
         QVERIFY(::chmod(folder, 0755) == 0);
-        QCOMPARE(bytesOf(path), kTaro);
+        QString error;
+        QCOMPARE(ResultsLog(path).read(&error).size(), logged ? 1 : 0);
+        QVERIFY(logged ? error.isEmpty() && readFile(path) == kTaro : error.contains(reason));
     }
 
     // Whatever the log holds, up to the most that is read, the newest record shows first, at
@@ -247,7 +227,7 @@ private Q_SLOTS:
         if (failing == "close")
             calls.close = [](int fd) { return ::close(fd), errno = EIO, -1; };
         const QString path = freshLog();
-        QVERIFY(writeBytes(path, log));
+        QVERIFY(writeFile(path, log));
         QElapsedTimer timer;
         timer.start();
         ResultsView view = logAndRead(ResultsLog(path, calls), "ZED", 83, kAt);
@@ -260,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(view.saved == failing.isEmpty() && view.mayBeSaved == maybe);
         if (bestRow < 0) {
             QVERIFY(view.lines.isEmpty());
-            QCOMPARE(bytesOf(path), log);
+            QCOMPARE(readFile(path), log);
             return;
         }
         QCOMPARE(view.lines.size() - 1 - *view.best, bestRow);
@@ -286,7 +266,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, lines);
         const QString path = freshLog();
         QFile file(path);
-        QVERIFY(writeBytes(path, {}) && file.open(QIODevice::ReadWrite) && file.seek(zeros) &&
+        QVERIFY(writeFile(path, {}) && file.open(QIODevice::ReadWrite) && file.seek(zeros) &&
                 file.write("\n" + lines) && file.flush());
         QString error;
         ResultsList list; // which has every line kept, as far down as it is scrolled

@@ -9,6 +9,7 @@
 #include "windows/windows.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
@@ -93,10 +94,17 @@ template <typename T = QWidget> T& control(const QObject& window, const QString&
     return *found;
 }
 
-// Writes a whole file anew, as an editor saves one; answers whether it could.
+// Writes a whole file anew, and its folder if need be, as an editor saves one; answers whether
+// it could.
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+// A whole file's bytes; none when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Steps a window's timer as the real one would tick: only while it runs.
