@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/application.h"
+#include "controls/label.h"
 #include "controls/window_timer.h"
 #include "platform/platform.h"
 #include "windows/app_context.h"
@@ -11,9 +12,11 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QGlyphRun>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <QTextLayout>
 #include <deque>
 
 namespace pictolex::test {
@@ -112,6 +115,23 @@ inline void tick(const QObject& window, const QString& timer, int times = 1) {
     WindowTimer& t = control<WindowTimer>(window, timer);
     for (int i = 0; i < times && t.isRunning(); ++i)
         Q_EMIT t.timeout();
+}
+
+// The first caption of a window that does not show whole: a letter missing from its font, or
+// too wide for its label; none when all show.
+inline QString unfitCaption(const QWidget& window) {
+    for (const Label* label : window.findChildren<Label*>()) {
+        QTextLayout layout(label->caption(), label->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            if (run.glyphIndexes().contains(0))
+                return label->caption();
+        if (label->fontMetrics().horizontalAdvance(label->caption()) > label->width())
+            return label->caption();
+    }
+    return {};
 }
 
 inline void click(const QObject& window, const QString& button) {
