@@ -121,7 +121,6 @@ class TestBoard : public QObject {
         QTest::touchEvent(&frmBack(), screen).release(0, centre(target));
     }
     void tap(int cell) const { QTest::mouseClick(&tile(cell), Qt::LeftButton); }
-    // Every picture dropped on its word, word by word, and the clock's next tick.
     void finishRound() const {
         for (int cell = 1; cell <= cells(); ++cell)
             for (int source = 1; source <= cells(); ++source)
@@ -134,7 +133,6 @@ class TestBoard : public QObject {
         const QAbstractItemModel& rows = *control<QAbstractItemView>(frmBack(), "List1").model();
         return rows.index(row, 0).data().toString();
     }
-    // The names of the status controls that show, in the order they were made.
     QStringList shown() const {
         QStringList names;
         for (const QWidget* w :

@@ -19,31 +19,29 @@ using namespace pictolex;
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
+// Runs a program with words for arguments, "xdotool key Tab", and answers what it printed.
+QString run(const QString& command) {
     QProcess process;
-    process.start(program, args);
+    process.startCommand(command);
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString xdotool(const QString& command) {
-    return run(QStringLiteral("xdotool"), command.split(' ', Qt::SkipEmptyParts));
-}
-
 // Presses the button at `from`, moves the pointer there in steps as a hand would, and lets go.
 void drag(QPoint from, QPoint to) {
-    QString command = QStringLiteral("mousemove %1 %2 mousedown 1").arg(from.x()).arg(from.y());
+    QString command =
+        QStringLiteral("xdotool mousemove %1 %2 mousedown 1").arg(from.x()).arg(from.y());
     for (int step = 1; step <= 6; ++step) {
         const QPoint at = from + (to - from) * step / 6;
         command += QStringLiteral(" sleep 0.03 mousemove %1 %2").arg(at.x()).arg(at.y());
     }
-    xdotool(command + " sleep 0.1 mouseup 1");
+    run(command + " sleep 0.1 mouseup 1");
 }
 
 // A window's client area on the screen, whatever frame the window manager put round it.
 QRect clientArea(const QString& window) {
     QHash<QString, int> values;
-    for (const QString& line : run(QStringLiteral("xwininfo"), {"-id", window}).split('\n'))
+    for (const QString& line : run("xwininfo -id " + window).split('\n'))
         values.insert(line.section(':', 0, 0).trimmed(), line.section(':', 1).trimmed().toInt());
     return QRect(values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"],
                  values["Height"]);
@@ -51,7 +49,7 @@ QRect clientArea(const QString& window) {
 
 // The game's visible window: the board, or the start screen.
 QString window(bool board) {
-    const QString found = xdotool("search --onlyvisible --name ^Pictolex$");
+    const QString found = run("xdotool search --onlyvisible --name ^Pictolex$");
     for (const QString& w : found.split('\n', Qt::SkipEmptyParts))
         if ((clientArea(w).width() > 600) == board)
             return w;
@@ -101,8 +99,8 @@ class TestEndToEnd : public QObject {
     // "See All Times" through the tiles to "Start Again", and round again.
     void tabTo(int cell, const QString& then) {
         const int stops = kCells + 2;
-        xdotool("key --delay 15" + QString(" Tab").repeated((cell - focus_ + stops) % stops) + " " +
-                then);
+        run("xdotool key --delay 15" + QString(" Tab").repeated((cell - focus_ + stops) % stops) +
+            " " + then);
         focus_ = cell;
     }
 
@@ -146,8 +144,8 @@ private Q_SLOTS:
             clientArea(start).center() - QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY2(qAbs(off.x()) <= 2 && off.y() >= 0 && off.y() <= 30, qPrintable(start));
         // The name box has the focus; Tab goes on to "Start", and Enter presses it.
-        xdotool("type --delay 20 Hanako");
-        xdotool("key Tab Return");
+        run("xdotool type --delay 20 Hanako");
+        run("xdotool key Tab Return");
         // Once the window manager has put the board in place, its pictures show where they go.
         QString board;
         QTRY_VERIFY_WITH_TIMEOUT(!(board = window(true)).isEmpty() &&
@@ -183,8 +181,8 @@ private Q_SLOTS:
                      saved.contains("Time = 0:0"),
                  saved.constData());
 
-        xdotool("windowactivate --sync " + board);
-        xdotool("key alt+F4");
+        run("xdotool windowactivate --sync " + board);
+        run("xdotool key alt+F4");
         QVERIFY2(game_.waitForFinished(5000), "the game did not end after Alt+F4");
         QVERIFY(game_.exitStatus() == QProcess::NormalExit && game_.exitCode() == 0);
         // Sounds played, with no sound device at all, yet not a word on the terminal.

@@ -89,7 +89,6 @@ struct TestApp : FakeMachine {
     AppContext context;
 };
 
-// A control of a window, found by its object name.
 template <typename T = QWidget> T& control(const QObject& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (!found)
@@ -97,14 +96,12 @@ template <typename T = QWidget> T& control(const QObject& window, const QString&
     return *found;
 }
 
-// Writes a whole file anew, and its folder if need be, as an editor saves one; answers whether
-// it could.
+// Writes a whole file anew (its folder too), as an editor saves one; answers whether it could.
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
            file.write(bytes) == bytes.size();
 }
-// A whole file's bytes; none when it cannot be read.
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
