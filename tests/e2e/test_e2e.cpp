@@ -6,16 +6,17 @@
 #include "board/board_layout.h"
 #include "controls/picture.h"
 #include "controls/units.h"
+#include "fakes.h"
 #include "rules/words.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace pictolex;
+using namespace pictolex::test;
 
 namespace {
 
@@ -133,9 +134,7 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path())); // and the xcb platform
         game_.setProcessChannelMode(QProcess::MergedChannels);
         // A recording of the player's own that will not play is passed over, silently.
-        QVERIFY(QDir().mkpath(data.filePath("pictolex")));
-        QFile broken(data.filePath("pictolex/airplane.wav"));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("RIFF junk"));
+        QVERIFY(writeFile(data.filePath("pictolex/airplane.wav"), "RIFF junk"));
         game_.start(QStringLiteral(PICTOLEX_BINARY), QStringList());
         QString start;
         QTRY_VERIFY_WITH_TIMEOUT(!(start = window(false)).isEmpty(), 20000);
@@ -173,10 +172,9 @@ private Q_SLOTS:
 
         // "See All Times" holds the focus, or gets it: Enter saves the time.
         tabTo(0, "Return");
-        QFile log(data.filePath(QStringLiteral("pictolex/results.txt")));
-        QTRY_VERIFY_WITH_TIMEOUT(log.size() > 0, 5000);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QByteArray saved = log.readAll();
+        QByteArray saved;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(saved = readFile(data.filePath("pictolex/results.txt"))).isEmpty(), 5000);
         QVERIFY2(saved.startsWith("Hanako ") && saved.count("\r\n") == 1 &&
                      saved.contains("Time = 0:0"),
                  saved.constData());
