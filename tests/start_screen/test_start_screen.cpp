@@ -81,16 +81,15 @@ private Q_SLOTS:
         if (start)
             click(frmS(), "cmdStart");
         Lefts lefts;
-        for (int i = 1; i <= 4; ++i)
-            lefts << control<Picture>(frmS(), QStringLiteral("Image%1").arg(i)).left();
-        QTEST(lefts, "lefts");
-        QCOMPARE(control(frmS(), "Image2").x(), qRound(lefts[1] / 15));
         for (int i = 0; i < 4; ++i) {
+            lefts << control<Picture>(frmS(), QStringLiteral("Image%1").arg(i + 1)).left();
             const Label& word = control<Label>(frmS(), QStringLiteral("lbl%1").arg(i + 1));
             const QString caption = kSounds[i].chopped(4);
             QCOMPARE(word.caption(), i < arrived ? caption.toUpper() : caption);
             QCOMPARE(word.backColor(), i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
         }
+        QTEST(lefts, "lefts");
+        QCOMPARE(control(frmS(), "Image2").x(), qRound(lefts[1] / 15));
         // Each word is heard once, and cuts off the one before it; "Start" silences the last.
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
