@@ -274,9 +274,9 @@ private Q_SLOTS:
 
     // A player at the keys, heard by a screen reader. Tab from "See All Times" reaches the first
     // tile, the arrows stop at the edges of the board (up and left of the first, right and down
-    // of the last), Enter picks and Space places; from the last tile Tab goes on to "Start
-    // Again". A tile is a button named by its picture and word, a word by its state, and each
-    // match and the end are said.
+    // of the last), Enter picks and Space places; Tab goes through every tile, matched or not, in
+    // reading order, and from the last on to "Start Again". A tile is a button named by its
+    // picture and word, a word by its state, and each match and the end are said.
     void keysAndScreenReader() {
         startGame(deal());
         Listener screenReader;
@@ -294,8 +294,12 @@ private Q_SLOTS:
         QCOMPARE(accessibleName(tile(17)), "light bulb, on the word light bulb");
         QCOMPARE(accessibleName(word(17)), "light bulb, matched");
         QCOMPARE(accessibleName(control(frmBack(), "lblScore")), "Score =  1 / 36");
-        press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down,
-               Qt::Key_Tab});
+        press({Qt::Key_Left}); // Tab goes on from 16, through the matched 17, in reading order
+        for (int i = 17; i <= kCells; ++i) {
+            press({Qt::Key_Tab});
+            QCOMPARE(QApplication::focusWidget(), &tile(i));
+        }
+        press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
         finishRound();
         const QStringList& heard = screenReader.heard;
