@@ -172,8 +172,6 @@ private Q_SLOTS:
     void shuffleInItsExactOrder_data() {
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<Tags>("changed"); // tiles that differ from the built board
-        QTest::newRow("cells drawing themselves") << deal() << Tags{};
-        QTest::newRow("one exchange") << kCrossed << Tags{{1, "music"}, {11, "clock"}};
         QTest::newRow("a refused draw stays on the board")
             << kEnvelopeInPlace << Tags{{12, "envelope"}, {20, "sailboat"}};
         // Cell 1 draws 23 and gets "airplane": refused. Drawing itself it keeps it: refused
