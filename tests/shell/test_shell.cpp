@@ -18,8 +18,8 @@ namespace {
 
 // A sound as the game ships it, changed at a place.
 QByteArray shipped(qsizetype at = 0, QByteArrayView bytes = {}, qsizetype replacing = 0) {
-    QFile file(soundFolderFor(QCoreApplication::applicationDirPath()) + "banana.wav");
-    return file.open(QIODevice::ReadOnly) ? file.readAll().replace(at, replacing, bytes) : "";
+    const QString folder = soundFolderFor(QCoreApplication::applicationDirPath());
+    return readFile(folder + "banana.wav").replace(at, replacing, bytes);
 }
 
 } // namespace

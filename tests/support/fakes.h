@@ -3,16 +3,20 @@
 #pragma once
 
 #include "app/application.h"
+#include "controls/label.h"
 #include "controls/window_timer.h"
 #include "platform/platform.h"
 #include "windows/app_context.h"
 #include "windows/windows.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QGlyphRun>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <QTextLayout>
 #include <deque>
 
 namespace pictolex::test {
@@ -85,7 +89,6 @@ struct TestApp : FakeMachine {
     AppContext context;
 };
 
-// A control of a window, found by its object name.
 template <typename T = QWidget> T& control(const QObject& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (!found)
@@ -93,10 +96,15 @@ template <typename T = QWidget> T& control(const QObject& window, const QString&
     return *found;
 }
 
-// Writes a whole file anew, as an editor saves one; answers whether it could.
+// Writes a whole file anew (its folder too), as an editor saves one; answers whether it could.
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Steps a window's timer as the real one would tick: only while it runs.
@@ -104,6 +112,23 @@ inline void tick(const QObject& window, const QString& timer, int times = 1) {
     WindowTimer& t = control<WindowTimer>(window, timer);
     for (int i = 0; i < times && t.isRunning(); ++i)
         Q_EMIT t.timeout();
+}
+
+// The first caption of a window that does not show whole: a letter missing from its font, or
+// too wide for its label; none when all show.
+inline QString unfitCaption(const QWidget& window) {
+    for (const Label* label : window.findChildren<Label*>()) {
+        QTextLayout layout(label->caption(), label->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            if (run.glyphIndexes().contains(0))
+                return label->caption();
+        if (label->fontMetrics().horizontalAdvance(label->caption()) > label->width())
+            return label->caption();
+    }
+    return {};
 }
 
 inline void click(const QObject& window, const QString& button) {
