@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole round of the real game on the X display that test.sh starts, played with real input:
-// the pictures are found on the screen and dragged onto their words with the mouse.
+// Whole rounds of the real game on the X display that test.sh starts, played with real input:
+// the pictures are found on the screen and dragged onto their words with the mouse, or taken
+// there with Tab and Enter alone, the two keys of a two-switch interface.
 #include "board/board_layout.h"
 #include "controls/picture.h"
 #include "controls/units.h"
@@ -67,6 +68,7 @@ class TestEndToEnd : public QObject {
     QProcess game_;
     QPoint origin_; // the board's client area on the screen
     QImage screen_;
+    int focus_ = 0; // the cell whose tile has the keyboard focus; 0 for "See All Times"
 
     QPoint onScreen(QPoint twips) const {
         return origin_ + QPoint(toPixels(twips.x()), toPixels(twips.y()));
@@ -94,6 +96,14 @@ class TestEndToEnd : public QObject {
         }
         return 0;
     }
+    // Tab from the focus on to a cell's tile (0: "See All Times"), then `then`. Tab goes from
+    // "See All Times" through the tiles to "Start Again", and round again.
+    void tabTo(int cell, const QString& then) {
+        const int stops = kCells + 2;
+        run("xdotool key --delay 15" + QString(" Tab").repeated((cell - focus_ + stops) % stops) +
+            " " + then);
+        focus_ = cell;
+    }
 
 private Q_SLOTS:
     void cleanup() {
@@ -111,7 +121,13 @@ private Q_SLOTS:
         QVERIFY(check.waitForFinished(20000) && check.exitCode() == 0);
         QVERIFY(check.readAllStandardOutput().startsWith("“weather” can be played: 6 words.\n"));
     }
+    void wholeRound_data() {
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("mouse drags") << false;
+        QTest::newRow("keys only") << true;
+    }
     void wholeRound() {
+        QFETCH(bool, byKeys);
         if (qEnvironmentVariableIsEmpty("PICTOLEX_E2E_DISPLAY"))
             QSKIP("needs the X display that test.sh starts");
         QTemporaryDir data;
@@ -135,6 +151,7 @@ private Q_SLOTS:
                                      (origin_ = clientArea(board).topLeft(), look()) &&
                                      tileShowing(kWords[0].data()) > 0,
                                  20000);
+        focus_ = 0;
 
         for (int cell = 1; cell <= kCells; ++cell) {
             const QRect word = wordRect(cell);
@@ -142,15 +159,19 @@ private Q_SLOTS:
                 continue;
             const int source = tileShowing(kWords[size_t(cell - 1)].data());
             QVERIFY2(source > 0, kWords[size_t(cell - 1)].data());
-            drag(onScreen(tileRect(source).center()), onScreen(tileRect(cell).center()));
+            if (!byKeys)
+                drag(onScreen(tileRect(source).center()), onScreen(tileRect(cell).center()));
+            else // Enter picks the picture and places it; over its own word it matches at once
+                for (const int tile : source == cell ? QList{cell} : QList{source, cell})
+                    tabTo(tile, "Return");
             QTRY_VERIFY2_WITH_TIMEOUT(look() && shows(word, qRgb(0, 255, 255)),
                                       kWords[size_t(cell - 1)].data(), 3000);
         }
         // The clock's next tick ends the round.
         QTRY_VERIFY_WITH_TIMEOUT(look() && shows(layout::kGood, qRgb(255, 128, 255)), 2000);
 
-        // "See All Times" holds the focus: Enter saves the time.
-        run("xdotool key Return");
+        // "See All Times" holds the focus, or gets it: Enter saves the time.
+        tabTo(0, "Return");
         QByteArray saved;
         QTRY_VERIFY_WITH_TIMEOUT(
             !(saved = readFile(data.filePath("pictolex/results.txt"))).isEmpty(), 5000);
