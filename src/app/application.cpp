@@ -55,6 +55,24 @@ int runGame(QApplication& app, const QString& askedList) {
     return status;
 }
 
+namespace {
+
+// Help, a mistake on the command line, or no display to show the game on: a word to the
+// terminal, in the reader's language, and the status to end with.
+int tellTheTerminal(int argc, char* argv[], const Arguments& arguments) {
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    if (arguments.help) {
+        QTextStream(stdout) << usageText();
+        return 0;
+    }
+    const QString mistake = mistakeText(arguments);
+    QTextStream(stderr) << "pictolex: " << (mistake.isEmpty() ? noDisplayText() : mistake) << '\n';
+    return mistake.isEmpty() ? 1 : 2;
+}
+
+} // namespace
+
 int runProgram(int argc, char* argv[]) {
     prepareProcess();
     QStringList given;
@@ -65,19 +83,8 @@ int runProgram(int argc, char* argv[]) {
                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (arguments.help || !mistakeText(arguments).isEmpty() ||
-        (noDisplay && arguments.checkFolder.isEmpty())) {
-        // Nothing to show: a word to the terminal, in the reader's language.
-        QCoreApplication app(argc, argv);
-        installTranslations(app);
-        if (arguments.help) {
-            QTextStream(stdout) << usageText();
-            return 0;
-        }
-        const QString mistake = mistakeText(arguments);
-        QTextStream(stderr) << "pictolex: " << (mistake.isEmpty() ? noDisplayText() : mistake)
-                            << '\n';
-        return mistake.isEmpty() ? 1 : 2;
-    }
+        (noDisplay && arguments.checkFolder.isEmpty()))
+        return tellTheTerminal(argc, argv, arguments);
     if (!arguments.checkFolder.isEmpty()) {
         // Words are measured in the board's font, which needs fonts but no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");

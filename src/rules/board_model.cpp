@@ -25,12 +25,10 @@ void BoardModel::resetTiles() {
     matched_.fill(false);
 }
 
-int BoardModel::shuffle(RandomSource& random) {
-    int draws = 0;
+void BoardModel::shuffle(RandomSource& random) {
     const int cells = cellCount();
     for (int i = 1; i <= cells; ++i) {
         for (;;) {
-            ++draws;
             // j lies in 1 to N - 1: the last cell is never drawn as a partner.
             const int j = int(std::floor(random.next() * float(cells - 1))) + 1;
             exchange(i, j);
@@ -40,7 +38,6 @@ int BoardModel::shuffle(RandomSource& random) {
                 break;
         }
     }
-    return draws;
 }
 
 bool BoardModel::drop(int target, int source) {

@@ -35,8 +35,8 @@ public:
     void resetTiles();
     // Deals the contents out afresh: for each cell in turn, exchange it with a partner drawn
     // as floor(r * (N - 1)) + 1, drawing again while either touched cell got its own word. A
-    // rejected exchange stays on the board. Answers how many draws were made.
-    int shuffle(RandomSource& random);
+    // rejected exchange stays on the board.
+    void shuffle(RandomSource& random);
     // A drop of tile `source` on tile `target`: exchanges them when source's picture names
     // target's word and target is not matched yet. Answers whether it did.
     bool drop(int target, int source);
