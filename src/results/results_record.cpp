@@ -75,6 +75,9 @@ std::optional<qint64> readTimeItem(View text, Label label, qsizetype at) {
 // "Time = 0:00:01" of its own.
 template <typename View, typename Label>
 std::optional<qint64> findRecordTime(View line, Label label) {
+    // Qt 6.4 reads before the start of a byte view shorter than what it looks for.
+    if (line.size() < label.size())
+        return std::nullopt;
     qsizetype from = line.size();
     while (from > 0) {
         const qsizetype at = line.lastIndexOf(label, from - 1);

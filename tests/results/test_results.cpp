@@ -15,6 +15,8 @@
 #include <QTest>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -229,6 +231,18 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(list.model()->index(0, 0).data().toString(), displayText(record("ZED", 83)));
         QCOMPARE(list.model()->index(1, 0).data().toString(), second);
+    }
+
+    // A line shorter than the time's label, where the memory the log was read into begins: its
+    // time is looked for without a read before it, which would end the game.
+    void shortLineWhereMemoryBegins() {
+        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        char* pages = static_cast<char*>(
+            ::mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        QVERIFY(pages != MAP_FAILED && ::mprotect(pages, page, PROT_NONE) == 0);
+        std::memcpy(pages + page, "ab", 2);
+        QVERIFY(!parseRecordTime(QByteArrayView(pages + page, 2)));
+        ::munmap(pages, 2 * page);
     }
 
     // Of a log past the most that is read, the newest lines are listed, and the player is told.
