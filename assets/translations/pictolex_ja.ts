@@ -195,6 +195,10 @@
         <translation>絵を読み込めません: %1。</translation>
     </message>
     <message>
+        <source>Too large to show quickly (at most 4 million pixels): %1.</source>
+        <translation>大きすぎてすぐには表示できません（400万画素まで）: %1。</translation>
+    </message>
+    <message>
         <source>This list cannot be played:</source>
         <translation>このリストでは遊べません:</translation>
     </message>

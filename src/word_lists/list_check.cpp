@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_lists/list_check.h"
 
+#include "pictures/player_picture.h"
+#include "platform/file_reading.h"
 #include "rules/cell_layout.h"
 #include "word_lists/words_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QImageReader>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -29,37 +30,38 @@ bool forbidden(const QString& word) {
 
 // The bytes of words.txt, or what keeps them from being read.
 std::optional<Finding> readWordsFile(const QString& path, QByteArray& bytes) {
-    QFile file(path);
+    const QFileInfo file(path);
     if (!file.exists())
         return Finding{Kind::NoWordsFile, {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return Finding{Kind::UnreadableWordsFile, {}};
-    bytes = file.read(kMostWordsTextBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Finding{Kind::UnreadableWordsFile, {}};
-    if (bytes.size() > kMostWordsTextBytes)
+    if (file.isFile() && file.size() > kMostWordsTextBytes)
         return Finding{Kind::WordsFileTooLarge, {}};
+    std::optional<QByteArray> read = readRegularFile(path, kMostWordsTextBytes);
+    if (!read)
+        return Finding{Kind::UnreadableWordsFile, {}};
+    bytes = std::move(*read);
     return std::nullopt;
 }
 
-// Whether the word's picture, <word>.png or else <word>.jpg, can be read as the board reads
-// it. A word with neither goes into `missing`; files that are there but cannot be read go into
-// `unreadable`.
+// Whether the word's picture, <word>.png or else <word>.jpg, can be shown on the board. A word
+// with neither goes into `missing`; files that are there but cannot be read, or are too large,
+// go into `unreadable` or `large`.
 void checkPicture(const QString& folder, const QString& word, QStringList& missing,
-                  QStringList& unreadable) {
-    QStringList bad;
+                  QStringList& unreadable, QStringList& large) {
+    QStringList bad, big;
     for (const char* kind : {".png", ".jpg"}) {
         const QString name = word + QLatin1String(kind);
-        QImageReader reader(folder + name);
-        if (reader.canRead() && reader.size().isValid())
+        const PictureCheck check = checkPlayerPicture(folder + name);
+        if (check == PictureCheck::Shown)
             return;
-        if (QFile::exists(folder + name))
+        if (check == PictureCheck::TooLarge)
+            big << name;
+        else if (QFileInfo::exists(folder + name))
             bad << name;
     }
-    if (bad.isEmpty())
+    if (bad.isEmpty() && big.isEmpty())
         missing << word;
-    else
-        unreadable << bad;
+    unreadable << bad;
+    large << big;
 }
 
 // The limit of a word's width: the width of its label on a board of that many cells.
@@ -71,7 +73,7 @@ int labelWidth(int cell, int cells) {
 void checkWords(const QString& folder, const QStringList& words, const WordWidth& wordWidth,
                 CheckedList& checked) {
     const auto cells = int(words.size());
-    QStringList repeated, bad, wide, missing, unreadable;
+    QStringList repeated, bad, wide, missing, unreadable, large;
     for (int i = 0; i < cells; ++i) {
         const QString& word = words[i];
         if (words.indexOf(word) < i && !repeated.contains(word))
@@ -82,7 +84,7 @@ void checkWords(const QString& folder, const QStringList& words, const WordWidth
             bad << word;
             continue;
         }
-        checkPicture(folder, word, missing, unreadable);
+        checkPicture(folder, word, missing, unreadable, large);
         if (!QFile::exists(folder + word + QStringLiteral(".wav")))
             checked.silent << word;
     }
@@ -94,7 +96,8 @@ void checkWords(const QString& folder, const QStringList& words, const WordWidth
                                                          {Kind::ForbiddenCharacter, bad},
                                                          {Kind::TooWide, wide},
                                                          {Kind::NoPicture, missing},
-                                                         {Kind::UnreadablePicture, unreadable}};
+                                                         {Kind::UnreadablePicture, unreadable},
+                                                         {Kind::PictureTooLarge, large}};
     for (const auto& [kind, names] : named)
         if (!names.isEmpty())
             checked.findings << Finding{kind, names};

@@ -24,6 +24,7 @@ struct Finding {
         TooWide,            // the words too wide for their labels
         NoPicture,          // the words with neither <word>.png nor <word>.jpg
         UnreadablePicture,  // `names` are the files that cannot be read
+        PictureTooLarge,    // `names` are the files too large to show
     };
     Kind kind;
     QStringList names;
@@ -45,7 +46,7 @@ using WordWidth = std::function<int(const QString& word)>;
 
 // Reads and checks the list in place.folder: its words.txt; 4 to 36 words, none twice, none
 // with a '/' or a control character, each within the width of its label on the board; for each
-// a picture that can be read. Reads only the pictures' headers, so it takes little time.
+// a picture that can be shown. Reads only the pictures' headers, so it takes little time.
 CheckedList checkList(const ListPlace& place, const WordWidth& wordWidth);
 
 } // namespace pictolex

@@ -69,6 +69,10 @@ QString findingText(const Finding& finding) {
     case Kind::UnreadablePicture:
         return QCoreApplication::translate("WordLists", "The picture cannot be read: %1.")
             .arg(names);
+    case Kind::PictureTooLarge:
+        return QCoreApplication::translate(
+                   "WordLists", "Too large to show quickly (at most 4 million pixels): %1.")
+            .arg(names);
     }
     return {};
 }

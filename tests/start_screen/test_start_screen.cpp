@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace pictolex;
 using namespace pictolex::test;
@@ -25,6 +26,19 @@ void copyExampleListTo(const QString& folder) {
     QDir().mkpath(folder);
     for (const QString& file : QDir(PICTOLEX_EXAMPLE_LIST).entryList(QDir::Files))
         QFile::copy(PICTOLEX_EXAMPLE_LIST + file, folder + file);
+}
+
+// Spoils a file of a list, as its first character says: '-' takes it away, '!' makes it no
+// picture, '|' a pipe with no writer, '+' a picture of too many pixels to show quickly.
+bool spoil(const QString& folder, const QString& how) {
+    const QString path = folder + how.mid(1);
+    QImage large(2000, 2001, QImage::Format_Mono);
+    large.fill(0);
+    if (how.isEmpty() || !QFile::remove(path))
+        return how.isEmpty();
+    return how[0] == '-' || (how[0] == '!' && writeFile(path, "GIF89a")) ||
+           (how[0] == '|' && ::mkfifo(QFile::encodeName(path), 0600) == 0) ||
+           (how[0] == '+' && large.save(path, "PNG"));
 }
 
 // Where each control stands, in the order the controls were made.
@@ -126,6 +140,11 @@ private Q_SLOTS:
         QCOMPARE(startWith({})->currentText(), "weather");
         click(frmS(), "cmdStart");
         QCOMPARE(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size(), 6);
+        QVERIFY(spoil(folder, "|settings.ini")); // neither read nor written over
+        box = startWith({});
+        QCOMPARE(box->currentIndex(), 0);
+        QTest::keyClick(box, Qt::Key_Down);
+        QVERIFY(!QFileInfo(folder + "settings.ini").isFile());
         // Lists for everyone: a player's of the same name comes first, but not the folder
         // that only holds the player's times of a shared list.
         copyExampleListTo(folder + "shared/lists/weather/");
@@ -141,7 +160,7 @@ private Q_SLOTS:
     // alike; the game's own words can still be chosen and played.
     void listsThatCannotBePlayedSayWhy_data() {
         QTest::addColumn<QByteArray>("words"); // of words.txt; none: no words.txt
-        QTest::addColumn<QString>("spoilt");   // a picture removed, or (with '!') made none
+        QTest::addColumn<QString>("spoilt");   // a file of the list, spoilt as spoil() says
         QTest::addColumn<QString>("said");     // by --check-list
         const QByteArray four = "sun\ncloud\nrain\nsnow\n";
         QTest::newRow("BOM, CR LF, notes, blanks, no recordings")
@@ -159,10 +178,16 @@ private Q_SLOTS:
                                         << "control character: “cloud/rain”, “snow␉fall”.\n";
         QTest::newRow("too wide") << four + "supercalifragilistic" << QString()
                                   << "Too long to fit under its picture: “supercalifragilistic”.";
-        QTest::newRow("a picture missing") << four << "cloud.png"
+        QTest::newRow("a picture missing") << four << "-cloud.png"
                                            << "No picture (the word and .png or .jpg): “cloud”.\n";
         QTest::newRow("a picture that is none") << four << "!rain.png"
                                                 << "The picture cannot be read: “rain.png”.\n";
+        QTest::newRow("a picture that is a pipe") << four << "|rain.png"
+                                                  << "The picture cannot be read: “rain.png”.\n";
+        QTest::newRow("words.txt a pipe") << four << "|words.txt"
+                                          << "words.txt cannot be read.\n";
+        QTest::newRow("a picture too large") << four << "+snow.png"
+                                             << "(at most 4 million pixels): “snow.png”.\n";
         QTest::newRow("not UTF-8") << four + "caf\xE9" << QString()
                                    << "Line 5 of words.txt is not UTF-8 text: save the file";
     }
@@ -175,9 +200,7 @@ private Q_SLOTS:
         copyExampleListTo(list);
         QVERIFY(words.isNull() ? QFile::remove(list + "words.txt")
                                : writeFile(list + "words.txt", words));
-        const QString picture = list + QString(spoilt).remove('!');
-        QVERIFY(spoilt.isEmpty() ||
-                (spoilt.startsWith('!') ? writeFile(picture, "GIF89a") : QFile::remove(picture)));
+        QVERIFY(spoil(list, spoilt));
         QString report;
         QTextStream out(&report);
         const bool playable = reportList(list, out) == 0;
