@@ -3,9 +3,9 @@
 #include "board/tile.h"
 
 #include "board/accessible_text.h"
+#include "controls/accessible_role.h"
 #include "controls/units.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,13 +14,6 @@
 namespace pictolex {
 
 namespace {
-
-// A tile is a button to a screen reader: it can be chosen.
-QAccessibleInterface* accessibleTile(const QString& className, QObject* object) {
-    if (className != QLatin1String(Tile::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
-}
 
 // The marks, clear on the blue board: a picked picture is framed in yellow, close round it;
 // the focus is a dotted white frame round the whole tile.
@@ -31,8 +24,7 @@ const QPen kFocusPen(Qt::white, 2, Qt::DotLine);
 
 Tile::Tile(int index, QString word, QWidget* parent)
     : Picture(parent), index_(index), word_(std::move(word)) {
-    static const bool installed = (QAccessible::installFactory(accessibleTile), true);
-    Q_UNUSED(installed);
+    installAccessibleRole<Tile, QAccessible::Button>(); // a button to a screen reader: it is chosen
     setObjectName(QStringLiteral("img(%1)").arg(index));
     setFocusPolicy(Qt::TabFocus);
 }

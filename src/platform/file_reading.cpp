@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/file_reading.h"
 
+#include "platform/descriptor.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -12,15 +14,6 @@
 namespace pictolex {
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 // Up to `limit` bytes from fd, fewer at the end of the file; nothing on a read error. Room is
 // made for `expected` bytes first, and more as more comes.
@@ -47,14 +40,14 @@ std::optional<QByteArray> readUpTo(int fd, qint64 limit, qint64 expected) {
 } // namespace
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
-    const Descriptor file{
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
-    if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > maxBytes)
         return std::nullopt;
     // The size it claims is not trusted: a file of the kernel's says 0 and holds more.
-    std::optional<QByteArray> data = readUpTo(file.fd, maxBytes + 1, status.st_size + 1);
+    std::optional<QByteArray> data = readUpTo(file.get(), maxBytes + 1, status.st_size + 1);
     if (data && data->size() > maxBytes)
         return std::nullopt;
     return data;

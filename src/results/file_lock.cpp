@@ -25,31 +25,27 @@ constexpr std::chrono::microseconds kRetryInterval(200);
 
 FileLock::FileLock(QString lockFilePath) : path_(std::move(lockFilePath)) {}
 
-FileLock::~FileLock() {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+FileLock::~FileLock() = default;
 
 QString FileLock::acquire(Mode mode, std::chrono::milliseconds timeout) {
-    if (fd_ < 0) {
+    if (fd_.get() < 0) {
         // Opening never waits, whatever stands there; only an ordinary file is locked.
         const QByteArray name = QFile::encodeName(path_);
-        fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+        fd_.reset(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
         // A folder that cannot be written to may still hold a lock file to lock.
         const int error = errno;
-        if (fd_ < 0 && (error == EACCES || error == EROFS))
-            fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0)
+        if (fd_.get() < 0 && (error == EACCES || error == EROFS))
+            fd_.reset(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (fd_.get() < 0)
             return openErrorReason(error, path_);
-        if (QString reason; ordinaryFileSize(fd_, path_, reason) < 0) {
-            ::close(fd_);
-            fd_ = -1;
+        if (QString reason; ordinaryFileSize(fd_.get(), path_, reason) < 0) {
+            fd_.reset();
             return reason;
         }
     }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     const int operation = mode == Mode::Shared ? LOCK_SH : LOCK_EX;
-    while (::flock(fd_, operation | LOCK_NB) != 0) {
+    while (::flock(fd_.get(), operation | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return fileErrorReason(errno, path_);
         if (std::chrono::steady_clock::now() >= deadline)

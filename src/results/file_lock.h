@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/descriptor.h"
+
 #include <QString>
 
 #include <chrono>
@@ -28,7 +30,7 @@ public:
 
 private:
     QString path_;
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 } // namespace pictolex

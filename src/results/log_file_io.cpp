@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/log_file_io.h"
 
+#include "platform/descriptor.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -44,22 +46,6 @@ QString fileErrorReason(int error, const QString& filePath) {
 }
 
 namespace {
-
-// Closes the descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : fd_(descriptor) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
