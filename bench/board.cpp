@@ -9,7 +9,6 @@
 #include "proc.h"
 #include "rules/cells.h"
 #include "sound_monitor.h"
-#include "windows/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,16 +57,17 @@ void wait(int ms) { // with the game's events handled as they come
 }
 
 QPoint tileCentre(int cell) { // on the board, which holds the tiles
-    return child(frmBack(), QStringLiteral("img(%1)").arg(cell)).geometry().center();
+    return child(window("frmBack"), QStringLiteral("img(%1)").arg(cell)).geometry().center();
 }
 
 // The next right drop: a word not matched yet, and the tile elsewhere holding its picture.
 std::pair<int, int> nextMatch() {
     for (int cell = 1; cell <= kCells; ++cell) {
-        const Label& word = child<Label>(frmBack(), QStringLiteral("lbl(%1)").arg(cell));
+        const Label& word = child<Label>(window("frmBack"), QStringLiteral("lbl(%1)").arg(cell));
         for (int from = 1; from <= kCells && word.backColor() != QColor(0, 255, 255); ++from)
             if (from != cell &&
-                child<Tile>(frmBack(), QStringLiteral("img(%1)").arg(from)).tag() == word.caption())
+                child<Tile>(window("frmBack"), QStringLiteral("img(%1)").arg(from)).tag() ==
+                    word.caption())
                 return {cell, from};
     }
     throw std::runtime_error("no right drop is left");
@@ -131,21 +131,21 @@ void drops(QWindow& window, const Repaints& repaints) {
 }
 
 void playBoard() {
-    QTest::mouseClick(&child(frmS(), "cmdStart"), Qt::LeftButton);
-    if (!QTest::qWaitForWindowExposed(&frmBack()))
+    QTest::mouseClick(&child(window("frmS"), "cmdStart"), Qt::LeftButton);
+    if (!QTest::qWaitForWindowExposed(&window("frmBack")))
         throw std::runtime_error("the board did not show");
     Repaints repaints;
-    frmBack().installEventFilter(&repaints);
+    window("frmBack").installEventFilter(&repaints);
     idle();
-    drags(*frmBack().windowHandle(), repaints);
-    drops(*frmBack().windowHandle(), repaints);
+    drags(*window("frmBack").windowHandle(), repaints);
+    drops(*window("frmBack").windowHandle(), repaints);
 }
 
 void chooseList() {
     const Instant chosen = std::chrono::steady_clock::now();
-    QTest::keyClick(&child<QComboBox>(frmS(), "cboList"), Qt::Key_Down);
-    QTest::mouseClick(&child(frmS(), "cmdStart"), Qt::LeftButton);
-    while (!frmBack().windowHandle() || !frmBack().windowHandle()->isExposed())
+    QTest::keyClick(&child<QComboBox>(window("frmS"), "cboList"), Qt::Key_Down);
+    QTest::mouseClick(&child(window("frmS"), "cmdStart"), Qt::LeftButton);
+    while (!window("frmBack").windowHandle() || !window("frmBack").windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     QApplication::processEvents();
     sample("from choosing a list of 36 photos to the board shown", msSince(chosen), "ms", "-");

@@ -4,7 +4,6 @@
 
 #include "app/application.h"
 #include "rules/words.h"
-#include "windows/windows.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -73,7 +72,7 @@ int playInside(int argc, char* argv[], const std::function<void()>& drive) {
     QTimer::singleShot(0, &app, [&drive] {
         int status = 0;
         try {
-            if (!QTest::qWaitForWindowExposed(&frmS()))
+            if (!QTest::qWaitForWindowExposed(&window("frmS")))
                 throw std::runtime_error("the start screen did not show");
             drive();
         } catch (const std::exception& error) {
@@ -83,6 +82,13 @@ int playInside(int argc, char* argv[], const std::function<void()>& drive) {
         QCoreApplication::exit(status);
     });
     return runGame(app);
+}
+
+QWidget& window(const char* name) {
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (shown->objectName() == QLatin1String(name))
+            return *shown;
+    throw std::runtime_error(std::string("no window ") + name);
 }
 
 void putPictures(const QString& folder, const QString& picture, bool list) {

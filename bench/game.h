@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
+class QWidget;
+
 namespace pictolex::bench {
 
 // A fresh process, as every benchmark starts the game: the game's own program, or, given
@@ -34,6 +36,9 @@ private:
 // Plays the game inside this program as the game's own program does (runGame), and calls
 // `drive` once the start screen shows; the game ends when `drive` returns. Answers the status.
 int playInside(int argc, char* argv[], const std::function<void()>& drive);
+
+// The game's window of that object name ("frmS", "frmBack"), played inside this program.
+QWidget& window(const char* name);
 
 // Puts `picture` (hard links to it) in `folder` under each built-in word's name, and for a word
 // list, words.txt naming them.

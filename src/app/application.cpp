@@ -3,10 +3,10 @@
 #include "app/application.h"
 
 #include "app/arguments.h"
+#include "app/game_windows.h"
 #include "app/list_report.h"
 #include "app/system_platform.h"
 #include "app/translations.h"
-#include "board/game_board.h"
 #include "platform/process.h"
 #include "start_screen/start_screen.h"
 
@@ -24,13 +24,6 @@ void prepareProcess() {
     sendSoundLibraryLogToSystemLog();
 }
 
-WindowMakers gameWindows(const QString& askedList) {
-    return {[askedList](const Platform& platform) {
-                return std::make_unique<StartScreen>(platform, askedList);
-            },
-            [](const Platform& platform) { return std::make_unique<GameBoard>(platform); }};
-}
-
 int runGame(QApplication& app, const QString& askedList) {
     QApplication::setApplicationName(QStringLiteral("pictolex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
@@ -40,10 +33,10 @@ int runGame(QApplication& app, const QString& askedList) {
 
     SystemPlatform system(QCoreApplication::applicationDirPath());
     system.random.reseedFromTime();
-    AppContext context(system.platform(), gameWindows(askedList), [] { QCoreApplication::quit(); });
-    frmS().show();
+    GameWindows windows(system.platform(), askedList, [] { QCoreApplication::quit(); });
+    windows.startScreen().show();
     // Sound is got ready once the start screen is up, well before its first word.
-    QTimer::singleShot(300, &frmS(), [&system] { system.audio.prepare(); });
+    QTimer::singleShot(300, &windows.startScreen(), [&system] { system.audio.prepare(); });
     const int status = app.exec();
     // A sound server that never answers keeps the audio thread inside the sound library, where
     // it can be neither stopped nor waited for. Then the game leaves at once, without the

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windows/app_context.h"
+#include <QString>
 
 class QApplication;
 
@@ -10,10 +10,6 @@ namespace pictolex {
 
 // Sets up the process before anything else runs, Qt included.
 void prepareProcess();
-
-// The two windows of the game: the start screen first, with the list named by `askedList`
-// chosen when there is one, then the game board.
-WindowMakers gameWindows(const QString& askedList = {});
 
 // Sets up the application and runs the game until no window is loaded.
 int runGame(QApplication& app, const QString& askedList = {});

@@ -13,11 +13,9 @@
 #include "controls/window_timer.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
-#include "windows/windows.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <utility>
 
 namespace pictolex {
@@ -35,7 +33,8 @@ Label* boardLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 } // namespace
 
-GameBoard::GameBoard(const Platform& platform) : GameBoardForm(platform) {
+GameBoard::GameBoard(const Platform& platform, Round round)
+    : Form(platform), round_(std::move(round)) {
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setBackColor(bgr(colors::kBlue));
@@ -115,9 +114,8 @@ void GameBoard::buildResultsView() {
 }
 
 // A cell for each word of the list, laid out for their number.
-void GameBoard::buildCells(const WordList& list) {
-    list_ = list;
-    model_ = BoardModel(list.words, list.initialTags);
+void GameBoard::buildCells() {
+    model_ = BoardModel(round_.list.words, round_.list.initialTags);
     const int cells = model_.cellCount();
     for (int i = 1; i <= cells; ++i) {
         auto* tile = new Tile(i, model_.word(i), this);
@@ -146,14 +144,13 @@ void GameBoard::buildCells(const WordList& list) {
 const QImage& GameBoard::picture(const QString& tag) {
     auto found = pictures_.find(tag);
     if (found == pictures_.end())
-        found = pictures_.insert(tag,
-                                 wordPicture(tag, picturesFolderFor(list_, platform().userFolder)));
+        found = pictures_.insert(tag, wordPicture(tag, round_.picturesFolder()));
     return *found;
 }
 
 void GameBoard::speak(int cell) {
     // A list's word speaks its own recording, or nothing.
-    playSound(*this, soundPathFor(list_, model_.word(cell), frmS().rootPath()), list_.isBuiltIn());
+    playSound(*this, round_.soundPath(model_.word(cell)), round_.list.isBuiltIn());
 }
 
 void GameBoard::showTiles() {
@@ -215,7 +212,7 @@ void GameBoard::newRound() {
 }
 
 void GameBoard::Form_Load() {
-    buildCells(frmS().wordList());
+    buildCells();
     List1->raise(); // over the grid
     List1->clear();
     placeButtons();
@@ -273,12 +270,12 @@ bool GameBoard::Form_KeyDown(int key) {
 
 void GameBoard::mousePressEvent(QMouseEvent* event) {
     Form_MouseDown();
-    GameBoardForm::mousePressEvent(event);
+    Form::mousePressEvent(event);
 }
 
 void GameBoard::keyPressEvent(QKeyEvent* event) {
     if (!Form_KeyDown(event->key()))
-        GameBoardForm::keyPressEvent(event);
+        Form::keyPressEvent(event);
 }
 
 void GameBoard::lbl_Click(int index) {
@@ -294,13 +291,8 @@ void GameBoard::Timer1_Timer() {
     lblGood->show();
     lblTitle->hide();
     Timer1->setEnabled(false);
-    playSound(*this, frmS().rootPath() + QStringLiteral("good.wav"));
+    playSound(*this, round_.gameSound(QStringLiteral("good.wav")));
     notice_->say(lblGood->caption());
-}
-
-WindowTimer& GameBoard::clockTimer() {
-    ensureLoaded();
-    return *Timer1;
 }
 
 void GameBoard::Command1_Click() {
@@ -327,13 +319,9 @@ void GameBoard::cmdSeeTimes_Click() {
                           .arg(model_.cellCount()));
         return;
     }
-    QLineEdit& name = frmS().nameBox();
-    if (name.text().isEmpty())
-        name.setText(QStringLiteral("NO NAME"));
-
-    const ResultsLog log(resultsPathFor(list_, platform().userFolder));
+    const ResultsLog log(round_.resultsPath());
     ResultsView view =
-        logAndRead(log, name.text(), clock_.elapsedSeconds(), platform().clock.now());
+        logAndRead(log, round_.loggedName(), clock_.elapsedSeconds(), platform().clock.now());
     if (!view.error.isEmpty())
         messages.show(this, MessageBoxes::Icon::Warning, title, view.error);
     // A record that could not be saved leaves the round finished, so the player can try again.
@@ -352,8 +340,6 @@ void GameBoard::cmdSeeTimes_Click() {
 
 void GameBoard::Form_Unload() {
     stopSound(*this);
-    stopSound(frmS());
-    frmS().unload();
     Timer1->setEnabled(false);
 }
 

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "board/board_layout.h"
+#include "controls/form.h"
+#include "round/round.h"
 #include "rules/board_model.h"
-#include "windows/windows.h"
 
 #include <QHash>
 #include <QImage>
@@ -17,16 +18,16 @@ class Label;
 class Notice;
 class ResultsList;
 class Tile;
+class WindowTimer;
 
 // The play window: the board of pictures over words (6 by 6 for the game's own words, fewer for
 // a shorter list), the clock and the results. A picture goes to a tile by a drag, or by a click
 // (a tap, Space or Enter) that picks it and a second click on the tile it goes to.
-class GameBoard : public GameBoardForm {
+class GameBoard : public Form {
     Q_OBJECT
 public:
-    explicit GameBoard(const Platform& platform);
-
-    WindowTimer& clockTimer() override;
+    // The board of the round the start screen handed over; it deals as it is first shown.
+    GameBoard(const Platform& platform, Round round);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,7 +48,7 @@ private:
     void buildStatusLabels();
     void buildResultsView();
     void buildButtons();
-    void buildCells(const WordList& list);
+    void buildCells();
     void placeButtons();
     void newRound();
     void showTiles();
@@ -71,7 +72,7 @@ private:
     std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(N), N up to 36
     std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(N)
 
-    WordList list_;
+    const Round round_;
     BoardModel model_;
     int picked_ = 0; // the cell whose picture is picked, or 0
     GameClock clock_;

@@ -11,7 +11,6 @@
 #include "platform/install_layout.h"
 #include "rules/demonstration.h"
 #include "start_screen/name_box.h"
-#include "windows/windows.h"
 #include "word_lists/list_choice.h"
 #include "word_lists/list_texts.h"
 
@@ -52,7 +51,7 @@ Label* transparentLabel(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 StartScreen::StartScreen(const Platform& platform, const QString& askedList)
-    : StartScreenForm(platform), chosen_{builtInList(), {}, {}}, builtIn_(builtInList()) {
+    : Form(platform), chosen_{builtInList(), {}, {}}, builtIn_(builtInList()) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -185,19 +184,9 @@ void StartScreen::cboList_Click(int index) {
     rememberList(platform().userFolder, index == 0 ? QString() : lists_[index - 1].name);
 }
 
-const WordList& StartScreen::wordList() {
-    ensureLoaded();
+// The words to play: the chosen list, or the game's own when it cannot be played.
+const WordList& StartScreen::wordList() const {
     return chosen_.playable() ? chosen_.list : builtIn_;
-}
-
-QString StartScreen::rootPath() {
-    ensureLoaded();
-    return rootPath_;
-}
-
-QLineEdit& StartScreen::nameBox() {
-    ensureLoaded();
-    return *txtName;
 }
 
 void StartScreen::Form_Load() {
@@ -213,13 +202,11 @@ void StartScreen::cmdStart_Click() {
     hide();
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    frmBack().show();
-    frmBack().clockTimer().setEnabled(true);
+    Q_EMIT started(Round{txtName->text(), wordList(), rootPath_, platform().userFolder});
 }
 
 void StartScreen::Form_Unload() {
     stopSound(*this);
-    unloadGameBoard();
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
 }

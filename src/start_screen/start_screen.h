@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windows/windows.h"
+#include "controls/form.h"
+#include "round/round.h"
 #include "word_lists/list_check.h"
 
 class QComboBox;
@@ -17,15 +18,15 @@ class WindowTimer;
 
 // The first window: the title, the demonstration, the name box and "Start"; and below them,
 // when there are lists of words, the choice of list.
-class StartScreen : public StartScreenForm {
+class StartScreen : public Form {
     Q_OBJECT
 public:
     // `askedList` names the list to start with, in place of the one last chosen.
     explicit StartScreen(const Platform& platform, const QString& askedList = {});
 
-    QString rootPath() override;
-    QLineEdit& nameBox() override;
-    const WordList& wordList() override;
+Q_SIGNALS:
+    // "Start" was pressed: the start screen is hidden and silent, and hands over the round.
+    void started(const Round& round);
 
 private:
     void Form_Load();
@@ -44,6 +45,7 @@ private:
     void buildListChoice(const QString& askedList);
     void buildListControls();
     void chooseList(int index);
+    const WordList& wordList() const;
 
     Label* Label3;           // the title
     Picture* Image1;         // the snowflake

@@ -6,6 +6,7 @@
 #include "controls/picture.h"
 #include "controls/units.h"
 #include "fakes.h"
+#include "platform/install_layout.h"
 #include "results/results_record.h"
 #include "rules/board_model.h"
 #include "rules/words.h"
@@ -85,32 +86,34 @@ class TestBoard : public QObject {
     QString folder_;
     std::unique_ptr<TestApp> app_;
 
+    GameBoard& board() const { return app_->board(); }
+    StartScreen& startScreen() const { return app_->startScreen(); }
     Label& word(int cell) const {
-        return control<Label>(frmBack(), QStringLiteral("lbl(%1)").arg(cell));
+        return control<Label>(board(), QStringLiteral("lbl(%1)").arg(cell));
     }
     Tile& tile(int cell) const {
-        return control<Tile>(frmBack(), QStringLiteral("img(%1)").arg(cell));
+        return control<Tile>(board(), QStringLiteral("img(%1)").arg(cell));
     }
     QPoint centre(int cell) const { return tile(cell).geometry().center(); } // on the board
     // The copies of pictures lifted over the board: all its pictures but the tiles.
     int lifted() const {
-        return int(frmBack().findChildren<Picture*>(Qt::FindDirectChildrenOnly).size()) - cells();
+        return int(board().findChildren<Picture*>(Qt::FindDirectChildrenOnly).size()) - cells();
     }
     int cells() const {
-        return int(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size());
+        return int(board().findChildren<Label*>(QRegularExpression("^lbl\\(")).size());
     }
     // A drag of a cell's picture with the mouse, let go at `to` on the board. Every event goes
     // to the tile pressed, as the window system sends them; the drag leaves the tile first.
     void drag(int source, QPoint to) const {
         Tile& from = tile(source);
         QTest::mousePress(&from, Qt::LeftButton);
-        QTest::mouseMove(&from, from.mapFrom(&frmBack(), centre(source) + QPoint(0, 40)));
-        QTest::mouseMove(&from, from.mapFrom(&frmBack(), to));
+        QTest::mouseMove(&from, from.mapFrom(&board(), centre(source) + QPoint(0, 40)));
+        QTest::mouseMove(&from, from.mapFrom(&board(), to));
         // A draggable picture's copy follows, centred under the pointer, above all the board.
-        const auto* copy = qobject_cast<Picture*>(frmBack().children().last());
+        const auto* copy = qobject_cast<Picture*>(board().children().last());
         QCOMPARE(lifted(), int(from.isDraggable()));
         QVERIFY(!lifted() || (copy && copy->pos() + QPoint(16, 16) == to));
-        QTest::mouseRelease(&from, Qt::LeftButton, {}, from.mapFrom(&frmBack(), to));
+        QTest::mouseRelease(&from, Qt::LeftButton, {}, from.mapFrom(&board(), to));
     }
     // The same drag with a finger, through the window as the touch screen sends it. The finger
     // lands 6 pixels off the picture, in the room round it.
@@ -118,9 +121,9 @@ class TestBoard : public QObject {
         static QPointingDevice* const screen = QTest::createTouchDevice();
         const QRect picture = tileRect(source);
         const QPoint off = QPoint(toPixels(picture.x()), toPixels(picture.y())) - QPoint(6, 6);
-        QTest::touchEvent(&frmBack(), screen).press(0, off);
-        QTest::touchEvent(&frmBack(), screen).move(0, centre(target));
-        QTest::touchEvent(&frmBack(), screen).release(0, centre(target));
+        QTest::touchEvent(&board(), screen).press(0, off);
+        QTest::touchEvent(&board(), screen).move(0, centre(target));
+        QTest::touchEvent(&board(), screen).release(0, centre(target));
     }
     void tap(int cell) const { QTest::mouseClick(&tile(cell), Qt::LeftButton); }
     void finishRound() const {
@@ -128,27 +131,27 @@ class TestBoard : public QObject {
             for (int source = 1; source <= cells(); ++source)
                 if (word(cell).backColor() == kPink && tile(source).tag() == word(cell).caption())
                     drag(source, centre(cell));
-        tick(frmBack(), "Timer1");
+        tick(board(), "Timer1");
     }
-    QString caption(const char* label) const { return control<Label>(frmBack(), label).caption(); }
+    QString caption(const char* label) const { return control<Label>(board(), label).caption(); }
     QString listed(int row) const { // a row of the results list; none past its end
-        const QAbstractItemModel& rows = *control<QAbstractItemView>(frmBack(), "List1").model();
+        const QAbstractItemModel& rows = *control<QAbstractItemView>(board(), "List1").model();
         return rows.index(row, 0).data().toString();
     }
     QStringList shown() const {
         QStringList names;
         for (const QWidget* w :
-             frmBack().findChildren<QWidget*>(QRegularExpression("^lbl[A-Z]|^List1")))
+             board().findChildren<QWidget*>(QRegularExpression("^lbl[A-Z]|^List1")))
             if (w->isVisible())
                 names << w->objectName();
         return names;
     }
     void startGame(const Draws& draws) {
         app_->values = draws;
-        frmS().show();
-        click(frmS(), "cmdStart");
-        frmBack().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frmBack()));
+        startScreen().show();
+        click(startScreen(), "cmdStart");
+        board().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board()));
         app_->sounds.clear();
     }
 
@@ -160,15 +163,16 @@ private Q_SLOTS:
     void cleanup() { app_.reset(); }
 
     void everyWordHasAPictureAndASound() {
+        const QString sounds = soundFolderFor(QCoreApplication::applicationDirPath());
         QList<QImage> pictures;
         for (const std::string_view name : kWords) {
             const QString w = QString::fromLatin1(name);
-            QVERIFY2(parseWav(readFile(frmS().rootPath() + w + ".wav")), qPrintable(w));
+            QVERIFY2(parseWav(readFile(sounds + w + ".wav")), qPrintable(w));
             const QImage picture = iconImage(w);
             QVERIFY2(picture.size() == QSize(32, 32) && !pictures.contains(picture), qPrintable(w));
             pictures << picture;
         }
-        QVERIFY(QFile::exists(frmS().rootPath() + "good.wav"));
+        QVERIFY(QFile::exists(sounds + "good.wav"));
     }
 
     void shuffleInItsExactOrder_data() {
@@ -264,7 +268,7 @@ private Q_SLOTS:
         if (gesture == "Escape")
             press({Qt::Key_Escape});
         else if (!gesture.startsWith("drag"))
-            QTest::mouseClick(gesture == "frmBack" ? &frmBack() : &control(frmBack(), gesture),
+            QTest::mouseClick(gesture == "frmBack" ? &board() : &control(board(), gesture),
                               Qt::LeftButton, {}, QPoint(5, 5));
         tap(2);
         QVERIFY(tile(2).isPicked() && !tile(36).isPicked() && !lifted());
@@ -282,7 +286,7 @@ private Q_SLOTS:
         Listener screenReader;
         qApp->installEventFilter(&screenReader);
         QCOMPARE(QAccessible::queryAccessibleInterface(&tile(36))->role(), QAccessible::Button);
-        QCOMPARE(QAccessible::queryAccessibleInterface(&control(frmBack(), "notice"))->role(),
+        QCOMPARE(QAccessible::queryAccessibleInterface(&control(board(), "notice"))->role(),
                  QAccessible::Notification); // which a screen reader speaks as it appears
         press({Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                Qt::Key_Return});
@@ -293,7 +297,7 @@ private Q_SLOTS:
         QCOMPARE(app_->played("frmBack"), QStringList{"light bulb.wav"});
         QCOMPARE(accessibleName(tile(17)), "light bulb, on the word light bulb");
         QCOMPARE(accessibleName(word(17)), "light bulb, matched");
-        QCOMPARE(accessibleName(control(frmBack(), "lblScore")), "Score =  1 / 36");
+        QCOMPARE(accessibleName(control(board(), "lblScore")), "Score =  1 / 36");
         press({Qt::Key_Left}); // Tab goes on from 16, through the matched 17, in reading order
         for (int i = 17; i <= kCells; ++i) {
             press({Qt::Key_Tab});
@@ -329,6 +333,7 @@ private Q_SLOTS:
         QVERIFY(QFile::resize(own.filePath("moon.jpg"), 6000));                    // cut short
         QVERIFY(::mkfifo(QFile::encodeName(own.filePath("flag.png")), 0600) == 0); // no writer
         QVERIFY(QFile(own.filePath("ear.png")).open(QIODevice::WriteOnly));        // not a picture
+        app_ = std::make_unique<TestApp>(folder_); // the game starts with them there
         startGame(deal());
         const QImage banana = tile(36).image();
         QCOMPARE(banana.size(), QSize(32, 32));
@@ -336,7 +341,8 @@ private Q_SLOTS:
         QCOMPARE(tile(35).image().convertToFormat(QImage::Format_ARGB32), exact);
         for (const int cell : {2, 19, 26, 29}) // ear, mailbox, flag, moon
             QCOMPARE(tile(cell).image(), iconImage(tile(cell).tag()));
-        QCOMPARE(control<Picture>(frmS(), "Image3").image(), banana); // the demonstration's too
+        QCOMPARE(control<Picture>(startScreen(), "Image3").image(),
+                 banana); // the demonstration's too
         drag(36, centre(2));
         QVERIFY(tile(2).image() == banana && word(2).backColor() == kCyan);
     }
@@ -354,7 +360,7 @@ private Q_SLOTS:
         app_->screen = QSize(1024, 768);
         startGame(deal());
         app_->pass(25 * 3600 + 187); // the round takes time before it ends or is left
-        tick(frmBack(), "Timer1");
+        tick(board(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 25:03:07"));
         app_->pass(7);
         finished ? finishRound() : drag(36, centre(2));
@@ -362,27 +368,27 @@ private Q_SLOTS:
             QCOMPARE(caption("lblScore") + caption("lblTime"),
                      QStringLiteral("Score =  36 / 36Time = 25:03:07"));
             QCOMPARE(shown(), (QStringList{"lblScore", "lblTime", "lblGood"}));
-            QVERIFY(!control<WindowTimer>(frmBack(), "Timer1").isEnabled());
+            QVERIFY(!control<WindowTimer>(board(), "Timer1").isEnabled());
             QCOMPARE(app_->played("frmBack").filter("good"), QStringList{"good.wav"});
         }
         if (seenTimes)
-            click(frmBack(), "cmdSeeTimes");
+            click(board(), "cmdSeeTimes");
         app_->pass(600);
         app_->values = deal();
-        click(frmBack(), "Command1");
+        click(board(), "Command1");
         QCOMPARE(app_->reseeds, 2); // as the board opened, and now
         QCOMPARE(caption("lblScore") + caption("lblTime"),
                  QStringLiteral("Score = 0 / 36Time = 0:00:00"));
         QCOMPARE(shown(), (QStringList{"lblTitle", "lblScore", "lblTime"}));
-        QVERIFY(listed(0).isNull() && control<WindowTimer>(frmBack(), "Timer1").isEnabled());
+        QVERIFY(listed(0).isNull() && control<WindowTimer>(board(), "Timer1").isEnabled());
         for (int i = 1; i <= kCells; ++i)
             QVERIFY(word(i).backColor() == kPink && tile(i).isDraggable() && tile(i).isEnabled());
         // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
-        QCOMPARE(control(frmBack(), "cmdSeeTimes").pos(), QPoint(900, 33));
-        QCOMPARE(control(frmBack(), "Command1").pos(), QPoint(900, 130));
+        QCOMPARE(control(board(), "cmdSeeTimes").pos(), QPoint(900, 33));
+        QCOMPARE(control(board(), "Command1").pos(), QPoint(900, 130));
         app_->time = app_->time.addSecs(3600); // the date and time set on an hour: no time passed
         app_->pass(5);                         // the clock counts from this round's start
-        tick(frmBack(), "Timer1");
+        tick(board(), "Timer1");
         QCOMPARE(caption("lblTime"), QStringLiteral("Time = 0:00:05"));
     }
 
@@ -390,15 +396,14 @@ private Q_SLOTS:
     // to try again; then the record is logged once, the list shows newest first, and the best.
     void seeAllTimes() {
         startGame(deal());
-        click(frmBack(), "cmdSeeTimes");
-        QVERIFY(control<QLineEdit>(frmS(), "txtName").text().isEmpty());
+        click(board(), "cmdSeeTimes");
         app_->pass(83);
         app_->time =
             app_->time.addSecs(-3600); // set back an hour: the record's date alone shows it
-        tick(frmBack(), "Timer1");
+        tick(board(), "Timer1");
         finishRound();
         QVERIFY(writeFile(folder_.chopped(1), {})); // a file where the folder goes
-        click(frmBack(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
         QCOMPARE(app_->messages.size(), 2);
         QCOMPARE(app_->messages[0], QStringLiteral("0|Pictolex|Please get a score of 36."));
         QVERIFY(app_->messages[1].startsWith(QLatin1String("1|Pictolex|Your time could not")));
@@ -417,10 +422,9 @@ private Q_SLOTS:
              QStringLiteral("X Time = 0:00:07")});
         const QByteArray bytes = older.join("\r\n").toUtf8();
         QVERIFY(QFile::remove(folder_.chopped(1)) && writeFile(folder_ + "results.txt", bytes));
-        click(frmBack(), "cmdSeeTimes");
-        click(frmBack(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
         QCOMPARE(app_->messages.size(), 2);
-        QCOMPARE(control<QLineEdit>(frmS(), "txtName").text(), QStringLiteral("NO NAME"));
         const QString mine = "NO NAME" + QString(34, ' ') + "Time = 0:01:23" + QString(14, ' ') +
                              "2024/05/01 8:01:23";
         // Newest first, empty lines left out; each row starts with a left-to-right mark.
@@ -472,12 +476,12 @@ private Q_SLOTS:
         for (auto [cell, tag] : dealt.asKeyValueRange())
             QCOMPARE(tile(cell).tag(), tag);
         for (auto [name, rect] : places.asKeyValueRange())
-            QCOMPARE(control(frmBack(), name).geometry(), rect);
+            QCOMPARE(control(board(), name).geometry(), rect);
         QCOMPARE(caption("lblScore"), QStringLiteral("Score = 0 / %1").arg(words.size()));
-        QCOMPARE(unfitCaption(frmBack()), QString()); // no missing letters, nothing cut off
-        click(frmBack(), "cmdSeeTimes");
+        QCOMPARE(unfitCaption(board()), QString()); // no missing letters, nothing cut off
+        click(board(), "cmdSeeTimes");
         finishRound();
-        click(frmBack(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
         const QString early = QStringLiteral("0|Pictolex|Please get a score of %1.");
         QCOMPARE(app_->messages, QStringList{early.arg(words.size())});
         QVERIFY(readFile(list + "results.txt").startsWith("NO NAME"));
@@ -495,12 +499,12 @@ private Q_SLOTS:
         startGame(deal());
         finishRound();
         QVERIFY(writeFile(folder_.chopped(1), {})); // a file where the folder goes
-        click(frmBack(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
         QCOMPARE(app_->messages.last(), "1|Pictolex|フォルダー " + folder_.chopped(1) +
                                             " があるべき場所にファイルがあるため、"
                                             "タイムを保存できませんでした。");
         QVERIFY(QFile::remove(folder_.chopped(1)));
-        click(frmBack(), "cmdSeeTimes");
+        click(board(), "cmdSeeTimes");
         QCOMPARE(caption("lblBest") + caption("lblScore") + caption("lblGood"),
                  u'\u200e' + formatRecord("NO NAME", 0, app_->time) +
                      "Score =  36 / 36Very Good! You Finished!");

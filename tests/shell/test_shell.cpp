@@ -38,13 +38,14 @@ private Q_SLOTS:
         QFETCH(bool, started);
         QFETCH(bool, closeBoard);
         TestApp app;
-        frmS().show();
+        app.startScreen().show();
         if (started)
-            click(frmS(), "cmdStart");
+            click(app.startScreen(), "cmdStart");
         app.sounds.clear();
-        QVERIFY(closeBoard ? frmBack().close() : frmS().close());
-        QCOMPARE(app.context.gameBoardIfMade() != nullptr, started); // no board built to close
-        QVERIFY(!frmS().isLoaded() && !frmBack().isLoaded() && !frmBack().isVisible());
+        QVERIFY(closeBoard ? app.board().close() : app.startScreen().close());
+        QCOMPARE(app.windows.board() != nullptr, started); // no board built to close
+        QVERIFY(!app.startScreen().isLoaded() &&
+                (!started || (!app.board().isLoaded() && !app.board().isVisible())));
         QCOMPARE(app.quits, 1);
         QVERIFY(app.requests("frmS").contains("close"));
         // A board that was never opened never loads, so it never touches its sound.
@@ -58,8 +59,8 @@ private Q_SLOTS:
         QVERIFY(writeFile(own.filePath("dog.wav"), {}) && writeFile(own.filePath("cat.wav"), {}));
         app.unplayable << own.filePath("cat.wav") << "/sounds/cow.wav";
         for (const char* word : {"traffic signal", "dog", "cat", "cow"})
-            playSound(frmS(), QStringLiteral("/sounds/%1.wav").arg(word));
-        stopSound(frmS());
+            playSound(app.startScreen(), QStringLiteral("/sounds/%1.wav").arg(word));
+        stopSound(app.startScreen());
         const QString mine = "open " + own.path() + '/';
         QCOMPARE(app.sounds.replaceInStrings("frmS:", ""),
                  (QStringList{"close", "open /sounds/traffic signal.wav", "play", "close",

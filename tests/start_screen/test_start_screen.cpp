@@ -58,7 +58,7 @@ class TestStartScreen : public QObject {
 private Q_SLOTS:
     void init() {
         app_ = std::make_unique<TestApp>();
-        frmS().show();
+        app_->startScreen().show();
     }
     void cleanup() { app_.reset(); }
 
@@ -84,37 +84,42 @@ private Q_SLOTS:
         QFETCH(bool, start);
         QFETCH(int, arrived);
         QFETCH(int, spoken);
-        const WindowTimer& timer1 = control<WindowTimer>(frmS(), "Timer1");
-        const WindowTimer& timer2 = control<WindowTimer>(frmS(), "Timer2");
-        tick(frmS(), "Timer1", ticks);
+        const WindowTimer& timer1 = control<WindowTimer>(app_->startScreen(), "Timer1");
+        const WindowTimer& timer2 = control<WindowTimer>(app_->startScreen(), "Timer2");
+        tick(app_->startScreen(), "Timer1", ticks);
         QCOMPARE(timer1.isEnabled(), arrived < 4);
         QCOMPARE(timer2.isEnabled(), arrived == 4);
-        tick(frmS(), "Timer2", secondTicks);
+        tick(app_->startScreen(), "Timer2", secondTicks);
         if (start)
-            click(frmS(), "cmdStart");
+            click(app_->startScreen(), "cmdStart");
         Lefts lefts;
         for (int i = 0; i < 4; ++i) {
-            lefts << control<Picture>(frmS(), QStringLiteral("Image%1").arg(i + 1)).left();
-            const Label& word = control<Label>(frmS(), QStringLiteral("lbl%1").arg(i + 1));
+            lefts << control<Picture>(app_->startScreen(), QStringLiteral("Image%1").arg(i + 1))
+                         .left();
+            const Label& word =
+                control<Label>(app_->startScreen(), QStringLiteral("lbl%1").arg(i + 1));
             const QString caption = kSounds[i].chopped(4);
             QCOMPARE(word.caption(), i < arrived ? caption.toUpper() : caption);
             QCOMPARE(word.backColor(), i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
         }
         QTEST(lefts, "lefts");
-        QCOMPARE(control(frmS(), "Image2").x(), qRound(lefts[1] / 15));
+        QCOMPARE(control(app_->startScreen(), "Image2").x(), qRound(lefts[1] / 15));
         // Each word is heard once, and cuts off the one before it; "Start" silences the last.
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
         QCOMPARE(!timer1.isEnabled() && !timer2.isEnabled(), start || secondTicks > 1);
-        QCOMPARE(frmS().isVisible() && !frmBack().isVisible(), !start);
-        QCOMPARE(unfitCaption(frmS()) + unfitCaption(frmBack()), QString());
+        QCOMPARE(app_->startScreen().isVisible(), !start);
+        QCOMPARE(app_->windows.board() != nullptr, start);
+        QCOMPARE(unfitCaption(app_->startScreen()), QString());
+        QCOMPARE(start ? unfitCaption(app_->board()) : QString(), QString());
     }
 
     // With lists, their choice stands below the other controls, which keep their places; the
     // one chosen is remembered for the next start; --list chooses for one start only.
     void choiceOfList() {
-        const QList<QRect> before = places(frmS());
-        QVERIFY(!frmS().findChild<QComboBox*>() && frmS().size() == QSize(511, 355));
+        const QList<QRect> before = places(app_->startScreen());
+        QVERIFY(!app_->startScreen().findChild<QComboBox*>() &&
+                app_->startScreen().size() == QSize(511, 355));
         QTemporaryDir data;
         const QString folder = data.path() + "/";
         copyExampleListTo(folder + "lists/weather/");
@@ -122,24 +127,25 @@ private Q_SLOTS:
         const auto startWith = [&](const QString& asked) {
             app_.reset();
             app_ = std::make_unique<TestApp>(folder, asked);
-            frmS().show();
-            return &control<QComboBox>(frmS(), "cboList");
+            app_->startScreen().show();
+            return &control<QComboBox>(app_->startScreen(), "cboList");
         };
         QComboBox* box = startWith({});
         QCOMPARE(QStringList({box->itemText(0), box->itemText(2)}).join('|'),
                  builtInListTitle() + "|weather");
-        QVERIFY(box->count() == 3 && box->currentIndex() == 0 && unfitCaption(frmS()).isEmpty());
-        QCOMPARE(places(frmS()).first(before.size()), before);
+        QVERIFY(box->count() == 3 && box->currentIndex() == 0 &&
+                unfitCaption(app_->startScreen()).isEmpty());
+        QCOMPARE(places(app_->startScreen()).first(before.size()), before);
         QTest::keyClick(box, Qt::Key_Down); // as a player chooses
         QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(startWith({})->currentText(), "weather");
         QCOMPARE(startWith("animals")->currentText(), "animals");
         QCOMPARE(startWith("nosuch")->currentIndex(), 0);
-        QCOMPARE(control<Label>(frmS(), "lblFindings").caption(),
+        QCOMPARE(control<Label>(app_->startScreen(), "lblFindings").caption(),
                  "There is no word list called “nosuch”.");
         QCOMPARE(startWith({})->currentText(), "weather");
-        click(frmS(), "cmdStart");
-        QCOMPARE(frmBack().findChildren<Label*>(QRegularExpression("^lbl\\(")).size(), 6);
+        click(app_->startScreen(), "cmdStart");
+        QCOMPARE(app_->board().findChildren<Label*>(QRegularExpression("^lbl\\(")).size(), 6);
         QVERIFY(spoil(folder, "|settings.ini")); // neither read nor written over
         box = startWith({});
         QCOMPARE(box->currentIndex(), 0);
@@ -207,14 +213,15 @@ private Q_SLOTS:
         QVERIFY2(report.contains(said), qPrintable(report));
         app_.reset();
         app_ = std::make_unique<TestApp>(folder, "mine");
-        frmS().show();
-        QCOMPARE(control<Label>(frmS(), "lblFindings").caption(),
+        app_->startScreen().show();
+        QCOMPARE(control<Label>(app_->startScreen(), "lblFindings").caption(),
                  playable ? QString() : notPlayableText() + '\n' + report.trimmed());
-        QCOMPARE(control(frmS(), "cmdStart").isEnabled(), playable);
+        QCOMPARE(control(app_->startScreen(), "cmdStart").isEnabled(), playable);
         QCOMPARE(said.contains("can be played"), playable);
-        QTest::keyClick(&control(frmS(), "cboList"), Qt::Key_Up); // the game's own words
-        click(frmS(), "cmdStart");
-        QCOMPARE(control<Label>(frmBack(), "lbl(36)").caption(), "umbrella");
+        QTest::keyClick(&control(app_->startScreen(), "cboList"),
+                        Qt::Key_Up); // the game's own words
+        click(app_->startScreen(), "cmdStart");
+        QCOMPARE(control<Label>(app_->board(), "lbl(36)").caption(), "umbrella");
     }
 
     void nameBoxKeepsNamesOnOneLine_data() {
@@ -230,7 +237,7 @@ private Q_SLOTS:
     }
     void nameBoxKeepsNamesOnOneLine() {
         QFETCH(QStringList, typedPastedKept);
-        QLineEdit& name = control<QLineEdit>(frmS(), "txtName");
+        QLineEdit& name = control<QLineEdit>(app_->startScreen(), "txtName");
         QTest::keyClicks(&name, typedPastedKept[0]);
         QGuiApplication::clipboard()->setText(typedPastedKept[1]);
         QTest::keySequence(&name, QKeySequence::Paste);

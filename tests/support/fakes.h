@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/application.h"
+#include "app/game_windows.h"
+#include "board/game_board.h"
 #include "controls/label.h"
 #include "controls/window_timer.h"
 #include "platform/platform.h"
-#include "windows/app_context.h"
-#include "windows/windows.h"
+#include "start_screen/start_screen.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -73,8 +73,16 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
 // list asked for by --list, if any. The program "ends" by counting quits.
 struct TestApp : FakeMachine {
     explicit TestApp(const QString& userFolder = {}, const QString& askedList = {})
-        : context(Platform{*this, *this, *this, *this, *this, userFolder, false},
-                  gameWindows(askedList), [this] { ++quits; }) {}
+        : windows(Platform{*this, *this, *this, *this, *this, userFolder, false}, askedList,
+                  [this] { ++quits; }) {}
+
+    StartScreen& startScreen() { return windows.startScreen(); }
+    // The board, which "Start" has made.
+    GameBoard& board() {
+        if (!windows.board())
+            qFatal("no board: Start was not pressed");
+        return *windows.board();
+    }
 
     // The requests that reached a window's sound control, without the files' folders.
     QStringList requests(const QString& window) const {
@@ -86,7 +94,7 @@ struct TestApp : FakeMachine {
     }
 
     int quits = 0;
-    AppContext context;
+    GameWindows windows;
 };
 
 template <typename T = QWidget> T& control(const QObject& window, const QString& name) {

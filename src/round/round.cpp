@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "round/round.h"
+
+namespace pictolex {
+
+QString Round::loggedName() const {
+    // Only an empty name is replaced; a name of blanks is a name.
+    return playerName.isEmpty() ? QStringLiteral("NO NAME") : playerName;
+}
+
+QString Round::picturesFolder() const {
+    return picturesFolderFor(list, playerFolder);
+}
+
+QString Round::soundPath(const QString& word) const {
+    return soundPathFor(list, word, soundsFolder);
+}
+
+QString Round::resultsPath() const {
+    return resultsPathFor(list, playerFolder);
+}
+
+} // namespace pictolex

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Pictolex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "word_lists/word_list.h"
+
+namespace pictolex {
+
+// What the start screen hands the board when the player presses "Start": who plays, which words,
+// and where the round's pictures, sounds and times live. The board asks nothing more of the
+// start screen.
+struct Round {
+    QString playerName;   // as typed; may be empty
+    WordList list;        // the words to play
+    QString soundsFolder; // the game's own sounds, with a trailing '/'
+    QString playerFolder; // the player's own folder, with a trailing '/'; empty when none
+
+    // The name a record is logged under: the one typed, or "NO NAME" when none was.
+    QString loggedName() const;
+    // The folder whose <word>.png or .jpg shows a word's picture.
+    QString picturesFolder() const;
+    // The recording of a word.
+    QString soundPath(const QString& word) const;
+    // The game's own sound of that name, such as "good.wav".
+    QString gameSound(const QString& fileName) const { return soundsFolder + fileName; }
+    // The results log of the round's words; empty when there is no player's folder.
+    QString resultsPath() const;
+};
+
+} // namespace pictolex
