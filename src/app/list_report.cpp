@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/list_report.h"
 
-#include "controls/fonts.h"
+#include "design/board_design.h"
 #include "word_lists/list_texts.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ namespace pictolex {
 int reportList(const QString& folder, QTextStream& out) {
     const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const ListPlace place{QFileInfo(absolute).fileName(), absolute + u'/'};
-    const CheckedList checked = checkList(place, wordWidth);
+    const CheckedList checked = checkList(place, wordFits);
     for (const Finding& finding : checked.findings)
         out << findingText(finding) << '\n';
     if (checked.playable()) {

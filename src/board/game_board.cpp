@@ -3,42 +3,45 @@
 #include "board/game_board.h"
 
 #include "board/accessible_text.h"
-#include "board/board_layout.h"
+#include "board/picture_drag.h"
 #include "board/tile.h"
 #include "controls/command_button.h"
-#include "controls/fonts.h"
 #include "controls/label.h"
 #include "controls/notice.h"
-#include "controls/units.h"
 #include "controls/window_timer.h"
+#include "design/board_design.h"
+#include "design/colours.h"
+#include "design/fonts.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QTouchEvent>
 #include <utility>
 
 namespace pictolex {
 
 namespace {
 
-// A label of the board, its colours written &HBBGGRR; a back colour of kNone leaves it
-// transparent.
-constexpr quint32 kNone = 0xFFFFFFFF;
-Label* boardLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
-                  quint32 fore, quint32 back, Qt::Alignment alignment) {
-    return makeLabel(parent, name, caption, font, {bgr(fore), back == kNone ? QColor() : bgr(back)},
-                     alignment);
+// A label of the board; a back colour that is not valid leaves it transparent.
+Label* boardLabel(QWidget* parent, const char* name, const QString& caption, const QColor& fore,
+                  const QColor& back, Qt::Alignment alignment) {
+    return makeLabel(parent, QLatin1String(name), caption, QFont(), {fore, back}, alignment);
 }
+
+const Pointer kMouse{QPointingDevice::primaryPointingDevice(), 0};
 
 } // namespace
 
 GameBoard::GameBoard(const Platform& platform, Round round)
-    : Form(platform), round_(std::move(round)) {
+    : Form(platform), round_(std::move(round)), pictures_(round_.picturesFolder()) {
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
-    setBackColor(bgr(colors::kBlue));
-    resize(956, 710);
+    setBackColor(colors::kBlue);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    resize(snapped(QRectF(QPointF(), boardDesign().size)).size());
     setWindowState(Qt::WindowMaximized);
 
     buildStatusLabels();
@@ -46,6 +49,13 @@ GameBoard::GameBoard(const Platform& platform, Round round)
     buildResultsView();
     notice_ = new Notice(this);
     notice_->setObjectName(QStringLiteral("notice"));
+    drag_ = new PictureDrag({this, [this](QPoint at) { return cellAt(at); },
+                             [this](int cell) { return img[size_t(cell)]->isDraggable(); },
+                             [this](int cell) -> Picture& { return *img[size_t(cell)]; }});
+    drag_->setParent(this);
+    connect(drag_, &PictureDrag::tapped, this, &GameBoard::img_Click);
+    connect(drag_, &PictureDrag::dropped, this,
+            [this](int source, int target) { img_DragDrop(target, source); });
 
     Timer1 = new WindowTimer(1000, true, platform.realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -59,28 +69,23 @@ GameBoard::GameBoard(const Platform& platform, Round round)
 // the words are never marked for translation. Messages for grown-ups are.
 void GameBoard::buildStatusLabels() {
     const QFont status = namedFont(fonts::kSansSerif, 18, true);
-    const QFont best = namedFont(fonts::kSansSerif, 13.5, true);
-    lblTitle =
-        boardLabel(this, "lblTitle", "Pictolex", namedFont(fonts::kHandwriting, 36, true, true),
-                   colors::kCyan, kNone, Qt::AlignHCenter);
-    lblScore = boardLabel(this, "lblScore", "Score = ", status, colors::kPink, colors::kBlue,
-                          Qt::AlignLeft);
-    lblTime =
-        boardLabel(this, "lblTime", "Time = ", status, colors::kPink, colors::kBlue, Qt::AlignLeft);
-    lblGood = boardLabel(this, "lblGood", "Very Good! You Finished!", status, colors::kNavy,
-                         colors::kPink, Qt::AlignHCenter);
-    lblBestTitle = boardLabel(this, "lblBestTitle", "新記録＝", namedFont(fonts::kGothic, 18, true),
-                              colors::kDarkBlue, colors::kCyan, Qt::AlignHCenter);
-    lblBest =
-        boardLabel(this, "lblBest", "", best, colors::kDarkBlue, colors::kCyan, Qt::AlignLeft);
+    lblTitle = boardLabel(this, "lblTitle", "Pictolex", colors::kCyan, {}, Qt::AlignHCenter);
+    lblScore =
+        boardLabel(this, "lblScore", "Score = ", colors::kPink, colors::kBlue, Qt::AlignLeft);
+    lblTime = boardLabel(this, "lblTime", "Time = ", colors::kPink, colors::kBlue, Qt::AlignLeft);
+    lblGood = boardLabel(this, "lblGood", "Very Good! You Finished!", colors::kNavy, colors::kPink,
+                         Qt::AlignHCenter);
+    lblBestTitle = boardLabel(this, "lblBestTitle", "新記録＝", colors::kDarkBlue, colors::kCyan,
+                              Qt::AlignHCenter);
+    lblBest = boardLabel(this, "lblBest", "", colors::kDarkBlue, colors::kCyan, Qt::AlignLeft);
     lblScore->setAutoSize(true);
     lblTime->setAutoSize(true);
-    place(lblTitle, layout::kTitle);
-    place(lblScore, layout::kScore);
-    place(lblTime, layout::kTime);
-    place(lblGood, layout::kGood);
-    place(lblBestTitle, layout::kBestTitle);
-    place(lblBest, layout::kBest);
+    parts_ = {{lblTitle, BoardPart::Title, namedFont(fonts::kHandwriting, 36, true, true)},
+              {lblScore, BoardPart::Score, status},
+              {lblTime, BoardPart::Time, status},
+              {lblGood, BoardPart::Good, status},
+              {lblBestTitle, BoardPart::BestTitle, namedFont(fonts::kGothic, 18, true)},
+              {lblBest, BoardPart::Best, namedFont(fonts::kSansSerif, 13.5, true)}};
     lblGood->hide();
     lblBestTitle->hide();
     lblBest->hide();
@@ -88,46 +93,39 @@ void GameBoard::buildStatusLabels() {
 
 void GameBoard::buildButtons() {
     const QFont font = namedFont(fonts::kSansSerif, 13.5, true);
-    cmdSeeTimes = new CommandButton(QStringLiteral("See All Times"), bgr(colors::kPink), this);
+    cmdSeeTimes = new CommandButton(QStringLiteral("See All Times"), colors::kPink, this);
     cmdSeeTimes->setObjectName(QStringLiteral("cmdSeeTimes"));
-    cmdSeeTimes->setFont(font);
-    place(cmdSeeTimes, layout::kSeeTimes);
     connect(cmdSeeTimes, &QPushButton::clicked, this, &GameBoard::cmdSeeTimes_Click);
-
-    Command1 = new CommandButton(QStringLiteral("Start Again"), bgr(colors::kCyan), this);
+    Command1 = new CommandButton(QStringLiteral("Start Again"), colors::kCyan, this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(font);
-    place(Command1, layout::kStartAgain);
     connect(Command1, &QPushButton::clicked, this, &GameBoard::Command1_Click);
+    parts_.push_back({cmdSeeTimes, BoardPart::SeeTimes, font});
+    parts_.push_back({Command1, BoardPart::StartAgain, font});
 }
 
 void GameBoard::buildResultsView() {
     List1 = new ResultsList(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFont(namedFont(fonts::kSansSerif, 13.5, false));
     QPalette p = List1->palette();
-    p.setColor(QPalette::Base, bgr(colors::kPalePink));
-    p.setColor(QPalette::Text, bgr(colors::kNavy));
+    p.setColor(QPalette::Base, colors::kPalePink);
+    p.setColor(QPalette::Text, colors::kNavy);
     List1->setPalette(p);
-    place(List1, layout::kResults);
     List1->hide();
+    parts_.push_back({List1, BoardPart::Results, namedFont(fonts::kSansSerif, 13.5, false)});
 }
 
-// A cell for each word of the list, laid out for their number.
+// A cell for each word of the list.
 void GameBoard::buildCells() {
     model_ = BoardModel(round_.list.words, round_.list.initialTags);
     const int cells = model_.cellCount();
+    img.assign(size_t(cells) + 1, nullptr);
+    lbl.assign(size_t(cells) + 1, nullptr);
     for (int i = 1; i <= cells; ++i) {
         auto* tile = new Tile(i, model_.word(i), this);
-        tile->placeWithRoom(tileTarget(i, cells), tileRect(i, cells));
-        connect(tile, &Tile::dropped, this,
-                [this, i](int source) { img_DragDrop(i, *img[size_t(source)]); });
         connect(tile, &Tile::clicked, this, [this, i] { img_Click(i); });
         img[size_t(i)] = tile;
-
-        Label* word = boardLabel(this, QStringLiteral("lbl(%1)").arg(i), model_.word(i), wordFont(),
-                                 colors::kNavy, colors::kPink, Qt::AlignHCenter);
-        place(word, wordRect(i, cells));
+        Label* word = makeLabel(this, QStringLiteral("lbl(%1)").arg(i), model_.word(i), QFont(),
+                                {colors::kNavy, colors::kPink}, Qt::AlignHCenter);
         connect(word, &Label::clicked, this, [this, i] { lbl_Click(i); });
         lbl[size_t(i)] = word;
     }
@@ -141,11 +139,28 @@ void GameBoard::buildCells() {
     cmdSeeTimes->setFocus();
 }
 
-const QImage& GameBoard::picture(const QString& tag) {
-    auto found = pictures_.find(tag);
-    if (found == pictures_.end())
-        found = pictures_.insert(tag, wordPicture(tag, round_.picturesFolder()));
-    return *found;
+// Places everything for the window's size, the whole design scaled alike, and shows the pictures
+// at their new size.
+void GameBoard::relayout() {
+    if (img.empty())
+        return;
+    geometry_ = layBoard(boardDesign(), model_.cellCount(), QSizeF(size()));
+    const double scale = geometry_.scale;
+    for (const Part& part : parts_) {
+        part.widget->setFont(scaledFont(part.font, scale));
+        part.widget->setGeometry(snapped(geometry_.part(part.place)));
+    }
+    lblScore->fitWidth();
+    lblTime->fitWidth();
+    const QFont words = scaledFont(wordFont(), scale);
+    for (int i = 1; i <= model_.cellCount(); ++i) {
+        const CellPlaces& cell = geometry_.cell(i);
+        img[size_t(i)]->placeWithRoom(snapped(cell.target), snapped(cell.picture));
+        lbl[size_t(i)]->setFont(words);
+        lbl[size_t(i)]->setGeometry(snapped(cell.word));
+    }
+    if (pictures_.setSize(snapped(geometry_.cell(1).picture).width(), devicePixelRatioF()))
+        showTiles(true);
 }
 
 void GameBoard::speak(int cell) {
@@ -153,18 +168,18 @@ void GameBoard::speak(int cell) {
     playSound(*this, round_.soundPath(model_.word(cell)), round_.list.isBuiltIn());
 }
 
-void GameBoard::showTiles() {
+void GameBoard::showTiles(bool all) {
     for (int i = 1; i <= model_.cellCount(); ++i) {
         const QString& tag = model_.tag(i);
-        if (img[size_t(i)]->tag() != tag)
-            img[size_t(i)]->setContents(tag, picture(tag));
+        if (all || img[size_t(i)]->tag() != tag)
+            img[size_t(i)]->setContents(tag, pictures_.picture(tag));
     }
 }
 
 void GameBoard::showPairStates() {
     for (int i = 1; i <= model_.cellCount(); ++i) {
         const bool matched = model_.isMatched(i);
-        lbl[size_t(i)]->setBackColor(bgr(matched ? colors::kCyan : colors::kPink));
+        lbl[size_t(i)]->setBackColor(matched ? colors::kCyan : colors::kPink);
         img[size_t(i)]->setDraggable(!matched);
         const QString name = wordName(model_.word(i), matched);
         if (lbl[size_t(i)]->accessibleName() != name)
@@ -181,24 +196,29 @@ void GameBoard::pick(int cell) {
         img[size_t(cell)]->setPicked(true);
 }
 
-// The results list covers the tiles, which then take neither the focus nor a click.
+// The results list covers the tiles, which then take neither the focus nor a press.
 void GameBoard::coverTiles(bool covered) {
     List1->setVisible(covered);
     for (int i = 1; i <= model_.cellCount(); ++i)
         img[size_t(i)]->setEnabled(!covered);
 }
 
-void GameBoard::placeButtons() {
-    const int screenWidth = toTwips(platform().screen.size().width());
-    const int seeTimesWidth = toTwips(cmdSeeTimes->width());
-    const int left = screenWidth - seeTimesWidth - 500;
-    const int top = 500;
-    cmdSeeTimes->move(toPixels(left), toPixels(top));
-    // Both buttons line up on the width of "See All Times".
-    Command1->move(toPixels(left), toPixels(toTwips(cmdSeeTimes->height()) + top + 500));
+int GameBoard::cellAt(QPoint onBoard) const {
+    for (int i = 1; i <= model_.cellCount(); ++i)
+        if (img[size_t(i)]->isEnabled() && img[size_t(i)]->geometry().contains(onBoard))
+            return i;
+    return 0;
+}
+
+int GameBoard::wordAt(QPoint onBoard) const {
+    for (int i = 1; i <= model_.cellCount(); ++i)
+        if (lbl[size_t(i)]->isVisible() && lbl[size_t(i)]->geometry().contains(onBoard))
+            return i;
+    return 0;
 }
 
 void GameBoard::newRound() {
+    drag_->cancel();
     platform().random.reseedFromTime();
     model_.resetScore();
     clock_.start(platform().clock.monotonicMs());
@@ -215,37 +235,46 @@ void GameBoard::Form_Load() {
     buildCells();
     List1->raise(); // over the grid
     List1->clear();
-    placeButtons();
+    relayout();
     newRound();
 }
 
-void GameBoard::img_DragDrop(int index, Tile& source) {
-    pick(0);
-    const bool accepted = model_.drop(index, source.index());
-    if (accepted) {
-        showTiles();
-        speak(index);
-    }
+// The board recounted after a drop or a tap: every picture over its own word is matched, and
+// the score follows once there is one.
+void GameBoard::recount() {
     model_.recount();
     showPairStates();
     if (model_.score() > 0)
         lblScore->setCaption(scoreText(model_.score(), model_.cellCount()));
+}
+
+void GameBoard::img_DragDrop(int index, int source) {
+    pick(0);
+    const bool accepted = model_.drop(index, source);
+    if (accepted) {
+        showTiles();
+        speak(index);
+    }
+    recount();
     if (accepted)
         notice_->say(matchNotice(model_.word(index), lblScore->caption()));
 }
 
 // A click on a tile with a picture picked drops that picture there; on the picked tile itself
-// it puts the picture down. With none picked, an unmatched picture already over its own word
-// is dropped on itself, which matches it, and any other unmatched picture is picked.
+// it puts the picture down. With none picked, it is a drop of the picture on itself: one
+// already over its own word is matched, any other unmatched one is picked.
 void GameBoard::img_Click(int index) {
-    const int picked = picked_;
-    pick(0);
-    if (picked && picked != index)
-        img_DragDrop(index, *img[size_t(picked)]);
-    else if (!picked && model_.inPlace(index) && !model_.isMatched(index))
-        img_DragDrop(index, *img[size_t(index)]);
-    else if (!picked && !model_.isMatched(index))
+    const int picked = std::exchange(picked_, 0);
+    if (picked)
+        img[size_t(picked)]->setPicked(false);
+    if (picked && picked != index) {
+        img_DragDrop(index, picked);
+    } else if (!picked && model_.inPlace(index) && !model_.isMatched(index)) {
+        img_DragDrop(index, index);
+    } else if (!picked && !model_.isMatched(index)) {
+        recount();
         pick(index);
+    }
 }
 
 // A press on a word or on the board puts a picked picture down.
@@ -253,29 +282,31 @@ void GameBoard::Form_MouseDown() {
     pick(0);
 }
 
-// Escape puts a picked picture down; the arrow keys take the focus from tile to tile, and stop
-// at the edges of the board. Answers whether the key was one of these.
+// Escape puts a picked picture down; the arrow keys take the focus from tile to tile and stop at
+// the edges of the board; F11 fills the screen, or gives it back. Answers whether the key was
+// one of these.
 bool GameBoard::Form_KeyDown(int key) {
-    const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
-    const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
     const auto* tile = qobject_cast<const Tile*>(focusWidget());
-    if (key == Qt::Key_Escape)
+    const std::pair<int, Step> arrows[] = {{Qt::Key_Left, Step::Left},
+                                           {Qt::Key_Right, Step::Right},
+                                           {Qt::Key_Up, Step::Up},
+                                           {Qt::Key_Down, Step::Down}};
+    if (key == Qt::Key_Escape) {
         pick(0);
-    else if (!tile || !(dx || dy))
-        return false;
-    else if (const int next = tileBeside(tile->index(), dx, dy, model_.cellCount()))
-        img[size_t(next)]->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-void GameBoard::mousePressEvent(QMouseEvent* event) {
-    Form_MouseDown();
-    Form::mousePressEvent(event);
-}
-
-void GameBoard::keyPressEvent(QKeyEvent* event) {
-    if (!Form_KeyDown(event->key()))
-        Form::keyPressEvent(event);
+        return true;
+    }
+    if (key == Qt::Key_F11) {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        return true;
+    }
+    for (const auto& [arrow, step] : arrows) {
+        if (key != arrow || !tile)
+            continue;
+        if (const int next = cellBeside(geometry_, tile->index(), step))
+            img[size_t(next)]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void GameBoard::lbl_Click(int index) {
@@ -309,6 +340,7 @@ void GameBoard::Command1_Click() {
 }
 
 void GameBoard::cmdSeeTimes_Click() {
+    drag_->cancel(); // a message may come up
     if (List1->isVisible())
         return;
     MessageBoxes& messages = platform().messages;
@@ -339,8 +371,90 @@ void GameBoard::cmdSeeTimes_Click() {
 }
 
 void GameBoard::Form_Unload() {
+    drag_->cancel();
     stopSound(*this);
     Timer1->setEnabled(false);
+}
+
+// Presses of the mouse (or a pen) on the board, its tiles and its words all come here; those of
+// fingers come as touches.
+void GameBoard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton &&
+        event->pointingDevice()->type() != QInputDevice::DeviceType::TouchScreen &&
+        !drag_->press(kMouse, event->position().toPoint()))
+        Form_MouseDown();
+}
+
+void GameBoard::mouseMoveEvent(QMouseEvent* event) {
+    drag_->move(kMouse, event->position().toPoint());
+}
+
+void GameBoard::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        drag_->release(kMouse, event->position().toPoint());
+}
+
+// Each finger plays on its own: one moves a picture, another resting on the board hinders
+// nothing. A touch that the system cancels puts the picture back. A touch that begins on a
+// button or on the results list is left to them, as a click.
+bool GameBoard::touched(QTouchEvent* event) {
+    if (event->type() == QEvent::TouchCancel) {
+        drag_->cancel();
+        wordTouches_.clear();
+        return true;
+    }
+    const QWidget* under =
+        event->points().isEmpty() ? nullptr : childAt(event->points().first().position().toPoint());
+    if (event->type() == QEvent::TouchBegin && under &&
+        (qobject_cast<const QAbstractButton*>(under) || List1->isAncestorOf(under)))
+        return false;
+    for (const QEventPoint& point : event->points()) {
+        const Pointer finger{event->device(), point.id()};
+        const QPoint at = point.position().toPoint();
+        if (point.state() == QEventPoint::Pressed && !drag_->press(finger, at)) {
+            Form_MouseDown();
+            wordTouches_.insert(point.id(), wordAt(at));
+        } else if (point.state() == QEventPoint::Updated) {
+            drag_->move(finger, at);
+        } else if (point.state() == QEventPoint::Released) {
+            drag_->release(finger, at);
+            if (const int word = wordTouches_.take(point.id()); word && word == wordAt(at))
+                lbl_Click(word);
+        }
+    }
+    event->accept();
+    return true;
+}
+
+bool GameBoard::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        return touched(static_cast<QTouchEvent*>(event));
+    case QEvent::WindowDeactivate:
+        drag_->cancel(); // a message box, or another window, took the pointer
+        break;
+    default:
+        break;
+    }
+    return Form::event(event);
+}
+
+void GameBoard::keyPressEvent(QKeyEvent* event) {
+    if (!Form_KeyDown(event->key()))
+        Form::keyPressEvent(event);
+}
+
+void GameBoard::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    relayout();
+}
+
+void GameBoard::hideEvent(QHideEvent* event) {
+    drag_->cancel();
+    Form::hideEvent(event);
 }
 
 } // namespace pictolex

@@ -2,27 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/board_layout.h"
+#include "board/tile_pictures.h"
 #include "controls/form.h"
 #include "round/round.h"
+#include "rules/board_layout.h"
 #include "rules/board_model.h"
 
-#include <QHash>
-#include <QImage>
-#include <array>
+#include <QFont>
+#include <vector>
+
+class QTouchEvent;
 
 namespace pictolex {
 
 class CommandButton;
 class Label;
 class Notice;
+class PictureDrag;
 class ResultsList;
 class Tile;
 class WindowTimer;
 
 // The play window: the board of pictures over words (6 by 6 for the game's own words, fewer for
-// a shorter list), the clock and the results. A picture goes to a tile by a drag, or by a click
-// (a tap, Space or Enter) that picks it and a second click on the tile it goes to.
+// a shorter list), the clock and the results, the whole of it scaled to fill the window. A
+// picture goes to a tile by a drag of the mouse or a finger, or by a click (a tap, Space or
+// Enter) that picks it and a second click on the tile it goes to.
 class GameBoard : public Form {
     Q_OBJECT
 public:
@@ -30,15 +34,20 @@ public:
     GameBoard(const Platform& platform, Round round);
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
     void Form_MouseDown();
     bool Form_KeyDown(int key);
-    void img_DragDrop(int index, Tile& source);
+    void img_DragDrop(int index, int source);
     void img_Click(int index);
     void lbl_Click(int index);
     void Timer1_Timer();
@@ -49,34 +58,48 @@ private:
     void buildResultsView();
     void buildButtons();
     void buildCells();
-    void placeButtons();
+    void relayout();
     void newRound();
-    void showTiles();
+    void recount();
+    void showTiles(bool all = false);
     void showPairStates();
     void pick(int cell);
     void coverTiles(bool covered);
-    const QImage& picture(const QString& tag);
     void speak(int cell);
+    bool touched(QTouchEvent* event);
+    int cellAt(QPoint onBoard) const;
+    int wordAt(QPoint onBoard) const;
 
-    Label* lblTitle;                      // the title, "Pictolex"
-    Label* lblScore;                      // "Score = ..."
-    Label* lblTime;                       // "Time = ..."
-    Label* lblGood;                       // "Very Good! You Finished!"
-    Label* lblBestTitle;                  // "新記録＝", over the best time
-    Label* lblBest;                       // the best record
-    CommandButton* cmdSeeTimes;           // "See All Times"
-    CommandButton* Command1;              // "Start Again"
-    ResultsList* List1;                   // every record, newest first
-    WindowTimer* Timer1;                  // the game clock's tick
-    Notice* notice_;                      // what a screen reader is told of a match and the end
-    std::array<Tile*, kCells + 1> img{};  // the picture tiles, img(1) to img(N), N up to 36
-    std::array<Label*, kCells + 1> lbl{}; // the words, lbl(1) to lbl(N)
+    Label* lblTitle;            // the title, "Pictolex"
+    Label* lblScore;            // "Score = ..."
+    Label* lblTime;             // "Time = ..."
+    Label* lblGood;             // "Very Good! You Finished!"
+    Label* lblBestTitle;        // "新記録＝", over the best time
+    Label* lblBest;             // the best record
+    CommandButton* cmdSeeTimes; // "See All Times"
+    CommandButton* Command1;    // "Start Again"
+    ResultsList* List1;         // every record, newest first
+    WindowTimer* Timer1;        // the game clock's tick
+    Notice* notice_;            // what a screen reader is told of a match and the end
+    std::vector<Tile*> img{};   // the picture tiles, img(1) to img(N); img[0] is none
+    std::vector<Label*> lbl{};  // the words, lbl(1) to lbl(N); lbl[0] is none
+
+    // A part of the board and its font as designed, scaled with the board.
+    struct Part {
+        QWidget* widget;
+        BoardPart place;
+        QFont font;
+    };
+    std::vector<Part> parts_;
+    BoardGeometry geometry_;
+    PictureDrag* drag_;
+    QHash<int, int> wordTouches_; // the word each finger pressed, by finger
 
     const Round round_;
     BoardModel model_;
     int picked_ = 0; // the cell whose picture is picked, or 0
     GameClock clock_;
-    QHash<QString, QImage> pictures_;
+    TilePictures pictures_;
 };
 
 } // namespace pictolex

@@ -4,17 +4,12 @@
 
 #include "controls/picture.h"
 
-#include <memory>
-#include <optional>
-
 namespace pictolex {
 
-// A picture tile of the board, with room round its picture to be touched. A press of the mouse,
-// a finger or a pen on a draggable tile lifts a copy of its picture at once, centred under the
-// pointer, and the copy follows it above the whole board; let go over a tile, that tile takes
-// the drop, and anywhere else nothing happens. A press and release that moves less than the
-// drag distance is a click, and so are Space and Enter while the tile has the focus. It takes
-// the focus from the keyboard only, and shows it, and whether it is picked, with a frame.
+// A picture tile of the board, with room round its picture to be touched: the board takes the
+// presses of the mouse, a finger or a pen on it. Space and Enter click it while it has the
+// focus, which it takes from the keyboard only and shows, with a dotted frame; a picked picture
+// has a yellow frame.
 class Tile : public Picture {
     Q_OBJECT
 public:
@@ -28,24 +23,19 @@ public:
     void setDraggable(bool draggable) { draggable_ = draggable; }
     bool isPicked() const { return picked_; }
     void setPicked(bool picked);
-    // Puts the tile over `target` and its picture at `picture`, both in twips.
+    // Puts the tile over `target` and its picture at `picture`, both on the board.
     void placeWithRoom(const QRect& target, const QRect& picture);
+    // Where its picture shows, on the board.
+    QRect pictureRect() const { return picture_.translated(pos()); }
 
 Q_SIGNALS:
     void clicked();
-    // A tile of this board, given by its index, was dropped here.
-    void dropped(int sourceIndex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void follow(QPoint pointer);
-    Tile* tileAt(QPoint pointer) const;
     void rename();
 
     int index_;
@@ -53,11 +43,7 @@ private:
     QString tag_;
     bool draggable_ = true;
     bool picked_ = false;
-    QPoint pictureAt_;                // the picture's top left in the tile
-    std::optional<QPoint> pressedAt_; // while the button is down
-    bool moved_ = false;              // past the drag distance since the press
-    // The lifted copy, a child of the board; the tile that lifted it puts it away.
-    std::unique_ptr<Picture> lifted_;
+    QRect picture_; // in the tile
 };
 
 } // namespace pictolex

@@ -15,9 +15,13 @@ void Label::setCaption(const QString& caption) {
     if (caption == text())
         return;
     setText(caption);
+    fitWidth();
+    Q_EMIT changed();
+}
+
+void Label::fitWidth() {
     if (autoSize_)
         resize(sizeHint().width(), height());
-    Q_EMIT changed();
 }
 
 void Label::setBackColor(const QColor& color) {

@@ -20,6 +20,8 @@ public:
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& color);
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    // With its width following the text, makes it as wide as the text, its left edge staying.
+    void fitWidth();
 
 Q_SIGNALS:
     // The caption now reads differently; raised inside setCaption.

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/picture.h"
 
-#include "controls/units.h"
 #include "pictures/player_picture.h"
 
 #include <QImageReader>
@@ -17,16 +16,6 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {
 void Picture::setImage(const QImage& image) {
     image_ = image;
     update();
-}
-
-void Picture::setLeft(float twips) {
-    left_ = twips;
-    move(toPixels(twips), y());
-}
-
-void Picture::placeTwips(const QRect& twips) {
-    left_ = float(twips.x());
-    place(this, twips);
 }
 
 void Picture::paintEvent(QPaintEvent*) {

@@ -8,7 +8,7 @@
 namespace pictolex {
 
 // A picture control: shows its image at its natural size from the top left, never stretched,
-// and sharp on high-density screens. Its left edge is kept in twips, exactly as set.
+// and sharp on high-density screens.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -17,16 +17,11 @@ public:
     const QImage& image() const { return image_; }
     void setImage(const QImage& image);
 
-    float left() const { return left_; }
-    void setLeft(float twips);
-    void placeTwips(const QRect& twips);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
-    float left_ = 0;
 };
 
 // The 32 by 32 image of an icon from the program's resources, or an empty image.

@@ -3,11 +3,13 @@
 #include "start_screen/start_screen.h"
 
 #include "controls/command_button.h"
-#include "controls/fonts.h"
 #include "controls/label.h"
 #include "controls/picture.h"
-#include "controls/units.h"
 #include "controls/window_timer.h"
+#include "design/board_design.h"
+#include "design/colours.h"
+#include "design/fonts.h"
+#include "design/units.h"
 #include "platform/install_layout.h"
 #include "rules/demonstration.h"
 #include "start_screen/name_box.h"
@@ -28,7 +30,7 @@ constexpr int kListRoom = 1890;
 
 Label* wordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
     Label* label = makeLabel(parent, QLatin1String(name), caption, wordFont(),
-                             {bgr(colors::kNavy), bgr(colors::kPink)}, Qt::AlignHCenter);
+                             {colors::kNavy, colors::kPink}, Qt::AlignHCenter);
     place(label, left, 2310, 1395, 255);
     return label;
 }
@@ -38,13 +40,13 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& word, int
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setImage(wordPicture(word, userFolder));
-    picture->placeTwips(QRect(left, 1470, 480, 480));
+    place(picture, left, 1470, 480, 480);
     return picture;
 }
 
 Label* transparentLabel(QWidget* parent, const char* name, const QString& caption,
                         const QFont& font, Qt::Alignment alignment) {
-    return makeLabel(parent, QLatin1String(name), caption, font, {bgr(colors::kPink), QColor()},
+    return makeLabel(parent, QLatin1String(name), caption, font, {colors::kPink, QColor()},
                      alignment);
 }
 
@@ -55,7 +57,7 @@ StartScreen::StartScreen(const Platform& platform, const QString& askedList)
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
-    setBackColor(bgr(colors::kBlue));
+    setBackColor(colors::kBlue);
 
     buildTitleAndCredit();
     buildDemonstration();
@@ -93,6 +95,7 @@ void StartScreen::buildDemonstration() {
     Image2 = demoPicture(this, "Image2", QStringLiteral("flag"), 2820, folder);
     Image3 = demoPicture(this, "Image3", QStringLiteral("banana"), 4470, folder);
     Image4 = demoPicture(this, "Image4", QStringLiteral("mailbox"), 6135, folder);
+    demoLefts_ = {1140, 2820, 4470, 6135};
     lbl1 = wordLabel(this, "lbl1", QStringLiteral("flag"), 690);
     lbl2 = wordLabel(this, "lbl2", QStringLiteral("banana"), 2355);
     lbl3 = wordLabel(this, "lbl3", QStringLiteral("mailbox"), 4005);
@@ -112,7 +115,7 @@ void StartScreen::buildNameAndStart() {
     txtName->setFont(namedFont(fonts::kGothic, 15.75, true));
     place(txtName, 3180, 3330, 3675, 435);
 
-    cmdStart = new CommandButton(QStringLiteral("Start"), bgr(colors::kPink), this);
+    cmdStart = new CommandButton(QStringLiteral("Start"), colors::kPink, this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdStart->setFont(namedFont(fonts::kPopP, 18, false));
     place(cmdStart, 5220, 4110, 1635, 495);
@@ -167,7 +170,7 @@ void StartScreen::buildListControls() {
 // Reads and checks the list offered at `index` of cboList; a list that cannot be played says
 // why, and "Start" waits for another choice.
 void StartScreen::chooseList(int index) {
-    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}} : checkList(lists_[index - 1], wordWidth);
+    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}} : checkList(lists_[index - 1], wordFits);
     QStringList lines;
     for (const Finding& finding : chosen_.findings)
         lines << findingText(finding);
@@ -190,11 +193,26 @@ const WordList& StartScreen::wordList() const {
 }
 
 void StartScreen::Form_Load() {
+    centre();
+    rootPath_ = soundFolderFor(QCoreApplication::applicationDirPath());
+}
+
+// Centres the window on the screen, frame and all.
+void StartScreen::centre() {
     const QSize screen = platform().screen.size();
     const double left = screen.width() / 2.0 - frameGeometry().width() / 2.0;
     const double top = screen.height() / 2.0 - frameGeometry().height() / 2.0;
     move(int(std::lround(left)), int(std::lround(top)));
-    rootPath_ = soundFolderFor(QCoreApplication::applicationDirPath());
+}
+
+// The window manager frames the window only once it is shown: then it is centred again, by its
+// frame.
+void StartScreen::moveEvent(QMoveEvent* event) {
+    Form::moveEvent(event);
+    if (!framed_ && frameGeometry().size() != size()) {
+        framed_ = true;
+        centre();
+    }
 }
 
 void StartScreen::cmdStart_Click() {
@@ -216,18 +234,18 @@ namespace {
 // The start screen's controls, as the demonstration sees them.
 class StartScreenDemo : public DemoControls {
 public:
-    StartScreenDemo(std::array<Picture*, 4> pictures, std::array<Label*, 4> words,
-                    WindowTimer& timer)
-        : pictures_(pictures), words_(words), timer_(timer) {}
+    StartScreenDemo(std::array<Picture*, 4> pictures, std::array<float, 4>& lefts,
+                    std::array<Label*, 4> words, WindowTimer& timer)
+        : pictures_(pictures), lefts_(lefts), words_(words), timer_(timer) {}
 
-    float left(int picture) const override { return pictures_[size_t(picture - 1)]->left(); }
+    float left(int picture) const override { return lefts_[size_t(picture - 1)]; }
     void setLeft(int picture, float twips) override {
-        pictures_[size_t(picture - 1)]->setLeft(twips);
+        lefts_[size_t(picture - 1)] = twips;
+        Picture* shown = pictures_[size_t(picture - 1)];
+        shown->move(toPixels(twips), shown->y());
     }
     void bringToFront(int picture) override { pictures_[size_t(picture - 1)]->raise(); }
-    void markMatched(int word) override {
-        words_[size_t(word - 1)]->setBackColor(bgr(colors::kCyan));
-    }
+    void markMatched(int word) override { words_[size_t(word - 1)]->setBackColor(colors::kCyan); }
     void setCaption(int word, const QString& caption) override {
         words_[size_t(word - 1)]->setCaption(caption);
     }
@@ -235,6 +253,7 @@ public:
 
 private:
     std::array<Picture*, 4> pictures_;
+    std::array<float, 4>& lefts_;
     std::array<Label*, 4> words_;
     WindowTimer& timer_;
 };
@@ -242,7 +261,8 @@ private:
 } // namespace
 
 void StartScreen::Timer1_Timer() {
-    StartScreenDemo demo({Image1, Image2, Image3, Image4}, {lbl1, lbl2, lbl3, lbl4}, *Timer1);
+    StartScreenDemo demo({Image1, Image2, Image3, Image4}, demoLefts_, {lbl1, lbl2, lbl3, lbl4},
+                         *Timer1);
     demonstrationTick(demo);
 }
 

@@ -6,6 +6,8 @@
 #include "round/round.h"
 #include "word_lists/list_check.h"
 
+#include <array>
+
 class QComboBox;
 
 namespace pictolex {
@@ -24,6 +26,9 @@ public:
     // `askedList` names the list to start with, in place of the one last chosen.
     explicit StartScreen(const Platform& platform, const QString& askedList = {});
 
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
 Q_SIGNALS:
     // "Start" was pressed: the start screen is hidden and silent, and hands over the round.
     void started(const Round& round);
@@ -31,6 +36,7 @@ Q_SIGNALS:
 private:
     void Form_Load();
     void Form_Unload();
+    void centre();
     void cmdStart_Click();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -72,6 +78,9 @@ private:
     WordList builtIn_;
     QString rootPath_;
     int timer2Ticks_ = 0;
+    bool framed_ = false; // centred by the frame the window manager put round it
+    // The pictures' left edges in twips, exactly as the demonstration sets them.
+    std::array<float, 4> demoLefts_{};
 };
 
 } // namespace pictolex

@@ -4,7 +4,7 @@
 
 #include "pictures/player_picture.h"
 #include "platform/file_reading.h"
-#include "rules/cell_layout.h"
+#include "rules/cells.h"
 #include "word_lists/words_file.h"
 
 #include <QFile>
@@ -64,13 +64,7 @@ void checkPicture(const QString& folder, const QString& word, QStringList& missi
     large << big;
 }
 
-// The limit of a word's width: the width of its label on a board of that many cells.
-int labelWidth(int cell, int cells) {
-    const bool fits = cells >= kFewestWords && cells <= kCells;
-    return fits ? wordRect(cell, cells).width() : wordRect(1, kFewestWords).width();
-}
-
-void checkWords(const QString& folder, const QStringList& words, const WordWidth& wordWidth,
+void checkWords(const QString& folder, const QStringList& words, const WordFits& wordFits,
                 CheckedList& checked) {
     const auto cells = int(words.size());
     QStringList repeated, bad, wide, missing, unreadable, large;
@@ -78,7 +72,7 @@ void checkWords(const QString& folder, const QStringList& words, const WordWidth
         const QString& word = words[i];
         if (words.indexOf(word) < i && !repeated.contains(word))
             repeated << word;
-        if (wordWidth && wordWidth(word) > labelWidth(i + 1, cells))
+        if (wordFits && !wordFits(word, i + 1, cells))
             wide << word;
         if (forbidden(word)) {
             bad << word;
@@ -105,7 +99,7 @@ void checkWords(const QString& folder, const QStringList& words, const WordWidth
 
 } // namespace
 
-CheckedList checkList(const ListPlace& place, const WordWidth& wordWidth) {
+CheckedList checkList(const ListPlace& place, const WordFits& wordFits) {
     CheckedList checked;
     if (!QFileInfo(place.folder).isDir()) {
         checked.findings << Finding{Kind::NoFolder, {place.folder}};
@@ -120,7 +114,7 @@ CheckedList checkList(const ListPlace& place, const WordWidth& wordWidth) {
     const WordsText text = parseWordsText(bytes);
     if (text.firstBadLine > 0)
         checked.findings << Finding{Kind::NotUtf8, {}, text.firstBadLine};
-    checkWords(place.folder, text.words, wordWidth, checked);
+    checkWords(place.folder, text.words, wordFits, checked);
     checked.list = teacherList(place.name, place.folder, text.words);
     return checked;
 }

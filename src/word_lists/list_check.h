@@ -41,12 +41,13 @@ struct CheckedList {
     bool playable() const { return findings.isEmpty(); }
 };
 
-// How wide a word stands in the board's word font, in twips.
-using WordWidth = std::function<int(const QString& word)>;
+// Whether a word fits under the picture of `cell` on a board of `cells` cells, in the board's
+// word font.
+using WordFits = std::function<bool(const QString& word, int cell, int cells)>;
 
 // Reads and checks the list in place.folder: its words.txt; 4 to 36 words, none twice, none
 // with a '/' or a control character, each within the width of its label on the board; for each
 // a picture that can be shown. Reads only the pictures' headers, so it takes little time.
-CheckedList checkList(const ListPlace& place, const WordWidth& wordWidth);
+CheckedList checkList(const ListPlace& place, const WordFits& wordFits);
 
 } // namespace pictolex

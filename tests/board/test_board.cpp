@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/translations.h"
-#include "board/board_layout.h"
 #include "board/tile.h"
 #include "controls/picture.h"
-#include "controls/units.h"
+#include "design/board_design.h"
 #include "fakes.h"
 #include "platform/install_layout.h"
 #include "results/results_record.h"
 #include "rules/board_model.h"
 #include "rules/words.h"
 #include "sound/wav_file.h"
+#include "word_lists/word_list.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -27,7 +27,6 @@ using Draws = std::deque<float>;
 using Cells = QList<int>;
 using Drops = QList<QPoint>; // (source, target)
 using Tags = QMap<int, QString>;
-using Places = QMap<QString, QRect>; // controls' places in pixels
 
 namespace {
 
@@ -112,18 +111,43 @@ class TestBoard : public QObject {
         // A draggable picture's copy follows, centred under the pointer, above all the board.
         const auto* copy = qobject_cast<Picture*>(board().children().last());
         QCOMPARE(lifted(), int(from.isDraggable()));
-        QVERIFY(!lifted() || (copy && copy->pos() + QPoint(16, 16) == to));
+        QVERIFY(!lifted() ||
+                (copy && copy->pos() + QPoint(copy->width(), copy->height()) / 2 == to));
         QTest::mouseRelease(&from, Qt::LeftButton, {}, from.mapFrom(&board(), to));
     }
     // The same drag with a finger, through the window as the touch screen sends it. The finger
     // lands 6 pixels off the picture, in the room round it.
-    void touchDrag(int source, int target) const {
+    // Another finger may rest on the board, or press another picture while this one moves.
+    void touchDrag(int source, int target, const QString& other = {}) const {
+        const QPoint off = tile(source).pictureRect().topLeft() - QPoint(6, 6);
+        const QPoint resting = other == "resting" ? QPoint(5, 300) : centre(5);
+        auto touch = QTest::touchEvent(&board(), touchScreen(), false);
+        const auto held = [&](int finger) -> auto& {
+            return other.isEmpty() ? touch : touch.stationary(finger);
+        };
+        touch.press(0, off).commit();
+        if (!other.isEmpty())
+            touch.stationary(0).press(1, resting).commit();
+        held(1).move(0, centre(target)).commit();
+        held(1).release(0, centre(target)).commit();
+        if (!other.isEmpty())
+            touch.release(1, resting).commit();
+        QVERIFY(!tile(5).isPicked());
+    }
+    // A press and release on a tile, the pointer having drifted on the way.
+    void drift(int cell, int pixels) const {
+        QTest::mousePress(&tile(cell), Qt::LeftButton);
+        QTest::mouseMove(&tile(cell), tile(cell).rect().center() + QPoint(0, pixels));
+        QTest::mouseRelease(&tile(cell), Qt::LeftButton, {}, tile(cell).rect().center());
+    }
+    static QPointingDevice* touchScreen() {
         static QPointingDevice* const screen = QTest::createTouchDevice();
-        const QRect picture = tileRect(source);
-        const QPoint off = QPoint(toPixels(picture.x()), toPixels(picture.y())) - QPoint(6, 6);
-        QTest::touchEvent(&board(), screen).press(0, off);
-        QTest::touchEvent(&board(), screen).move(0, centre(target));
-        QTest::touchEvent(&board(), screen).release(0, centre(target));
+        return screen;
+    }
+    // The board's window at a size, as the player or the window manager makes it.
+    void showAt(QSize size) const {
+        board().setWindowState(Qt::WindowNoState);
+        board().resize(size);
     }
     void tap(int cell) const { QTest::mouseClick(&tile(cell), Qt::LeftButton); }
     void finishRound() const {
@@ -217,8 +241,16 @@ private Q_SLOTS:
         QTest::newRow("a matched word takes no more drops")
             << "mouse" << deal() << Drops{{36, 2}, {2, 2}} << Cells{2};
         QTest::newRow("by touch") << "touch" << deal() << Drops{{4, 17}} << Cells{17};
+        QTest::newRow("by touch, another finger resting on the board")
+            << "touch, resting" << deal() << Drops{{4, 17}} << Cells{17};
+        QTest::newRow("by touch, another finger's press on a picture ignored")
+            << "touch, pressing img(5)" << deal() << Drops{{4, 17}} << Cells{17};
+        QTest::newRow("a tap that drifts a quarter of a tile picks")
+            << "tap, drifting 12" << deal() << Drops{{4, 17}} << Cells{17};
+        QTest::newRow("further, it is a drop on itself, which picks nothing")
+            << "tap, drifting 13" << deal() << Drops{{4, 17}} << Cells{};
         QTest::newRow("a tap on a picture over its word matches it")
-            << "tap" << kEnvelopeInPlace << Drops{{12, 12}} << Cells{12};
+            << "tap, drifting 0" << kEnvelopeInPlace << Drops{{12, 12}} << Cells{12};
     }
     void drops() {
         QFETCH(QString, by);
@@ -226,10 +258,14 @@ private Q_SLOTS:
         QFETCH(Drops, drops);
         QFETCH(Cells, matched);
         startGame(draws);
-        for (const QPoint d : drops)
-            by == "touch" ? touchDrag(d.x(), d.y())
-            : by == "tap" ? tap(d.x())
-                          : drag(d.x(), centre(d.y()));
+        for (const QPoint d : drops) {
+            if (by.startsWith("touch"))
+                touchDrag(d.x(), d.y(), by.section(", ", 1));
+            else if (by.startsWith("tap"))
+                drift(d.x(), by.section(' ', -1).toInt()), tap(d.y());
+            else
+                drag(d.x(), centre(d.y()));
+        }
         const int last = drops.last().y();
         QTest::mouseClick(&word(last), Qt::LeftButton);
         QCOMPARE(caption("lblScore"), matched.isEmpty()
@@ -245,9 +281,11 @@ private Q_SLOTS:
         }
     }
 
-    // A drag let go off the tiles, and the ways to put a picked picture down: nothing is
-    // exchanged, heard or recounted (the envelope the deal left on its word stays unmarked), no
-    // copy stays on the board, and the next tap, on the banana's word, picks rather than places.
+    // A drag let go off the tiles, and the ways to put a picked picture down. A drag let go off
+    // the tiles is no drop: nothing is exchanged, heard or recounted (the envelope the deal left
+    // on its word stays unmarked). A tap that picks is a drop on itself, and recounts: the
+    // envelope is marked. Putting the picture down changes nothing more, no copy stays on the
+    // board, and the next tap, on the banana's word, picks rather than places.
     void nothingChanges_data() {
         QTest::addColumn<QString>("gesture");
         QTest::newRow("a drag let go on the board") << "drag";
@@ -260,20 +298,73 @@ private Q_SLOTS:
     void nothingChanges() {
         QFETCH(QString, gesture);
         startGame(kEnvelopeInPlace);
-        if (gesture.startsWith("drag"))
+        const bool dragged = gesture.startsWith("drag");
+        if (dragged)
             drag(36, gesture.size() > 4 ? word(2).geometry().center() : QPoint(5, 300));
         else
             tap(36);
-        QVERIFY(tile(36).isPicked() != gesture.startsWith("drag"));
+        QVERIFY(tile(36).isPicked() != dragged &&
+                word(12).backColor() == (dragged ? kPink : kCyan));
         if (gesture == "Escape")
             press({Qt::Key_Escape});
-        else if (!gesture.startsWith("drag"))
+        else if (!dragged)
             QTest::mouseClick(gesture == "frmBack" ? &board() : &control(board(), gesture),
                               Qt::LeftButton, {}, QPoint(5, 5));
         tap(2);
         QVERIFY(tile(2).isPicked() && !tile(36).isPicked() && !lifted());
-        QVERIFY(app_->sounds.isEmpty() && word(12).backColor() == kPink);
-        QCOMPARE(caption("lblScore"), QStringLiteral("Score = 0 / 36"));
+        QVERIFY(app_->sounds.isEmpty());
+        QCOMPARE(caption("lblScore"), "Score =  1 / 36");
+    }
+
+    // Whatever breaks off a drag puts the picture back: the copy goes at once, and letting go
+    // over the picture's own word afterwards neither places it nor says it.
+    void interruptedDrags_data() {
+        QTest::addColumn<bool>("byFinger");
+        QTest::addColumn<QString>("interruption");
+        QTest::newRow("a message box") << false << "Return on See All Times";
+        QTest::newRow("Start Again") << false << "Start Again";
+        QTest::newRow("the window hidden") << false << "hidden";
+        QTest::newRow("a finger's tap elsewhere") << false << "a finger on img(5)";
+        QTest::newRow("a touch the system cancels") << true << "cancelled";
+        QTest::newRow("a press of the mouse") << true << "the mouse on frmBack";
+    }
+    void interruptedDrags() {
+        QFETCH(bool, byFinger);
+        QFETCH(QString, interruption);
+        startGame(deal());
+        const QPoint over = centre(2); // where the banana of tile 36 goes
+        auto touch = QTest::touchEvent(&board(), touchScreen(), false);
+        if (byFinger) {
+            touch.press(1, centre(36)).commit();
+            touch.move(1, over).commit();
+        } else {
+            QTest::mousePress(&tile(36), Qt::LeftButton);
+            QTest::mouseMove(&tile(36), tile(36).mapFrom(&board(), over));
+        }
+        QCOMPARE(lifted(), 1);
+        if (interruption.startsWith("Return"))
+            press({Qt::Key_Return});
+        else if (interruption == "Start Again")
+            click(board(), "Command1");
+        else if (interruption == "hidden")
+            board().hide();
+        else if (interruption == "cancelled")
+            QApplication::sendEvent(
+                &board(), std::make_unique<QTouchEvent>(QEvent::TouchCancel, touchScreen()).get());
+        else if (interruption.startsWith("a finger"))
+            QTest::touchEvent(&board(), touchScreen()).press(2, centre(5)).commit(),
+                QTest::touchEvent(&board(), touchScreen()).release(2, centre(5));
+        else
+            QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(5, 300));
+        QTRY_COMPARE_WITH_TIMEOUT(lifted(), 0, 1000); // a button pressed by a key takes a moment
+        board().show();
+        if (byFinger)
+            touch.release(1, over).commit();
+        else
+            QTest::mouseRelease(&tile(36), Qt::LeftButton, {}, tile(36).mapFrom(&board(), over));
+        QVERIFY(!lifted() && app_->played("frmBack").isEmpty() && word(2).backColor() == kPink);
+        QCOMPARE(tile(5).isPicked(), interruption.startsWith("a finger")); // the tap did its work
+        QCOMPARE(app_->messages.size(), int(interruption.startsWith("Return")));
     }
 
     // A player at the keys, heard by a screen reader. Tab from "See All Times" reaches the first
@@ -291,6 +382,9 @@ private Q_SLOTS:
         press({Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                Qt::Key_Return});
         QCOMPARE(accessibleName(tile(4)), "light bulb, on the word bicycle, picked up");
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true); // repeats
+        QApplication::sendEvent(&tile(4), &held);
+        QVERIFY(tile(4).isPicked());
         QCOMPARE(accessibleName(word(17)), "light bulb, not matched");
         press({Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
         QVERIFY(word(17).backColor() == kCyan && !tile(4).isPicked());
@@ -357,7 +451,6 @@ private Q_SLOTS:
     void newRound() {
         QFETCH(bool, finished);
         QFETCH(bool, seenTimes);
-        app_->screen = QSize(1024, 768);
         startGame(deal());
         app_->pass(25 * 3600 + 187); // the round takes time before it ends or is left
         tick(board(), "Timer1");
@@ -383,7 +476,8 @@ private Q_SLOTS:
         QVERIFY(listed(0).isNull() && control<WindowTimer>(board(), "Timer1").isEnabled());
         for (int i = 1; i <= kCells; ++i)
             QVERIFY(word(i).backColor() == kPink && tile(i).isDraggable() && tile(i).isEnabled());
-        // Both buttons 500 twips from the screen's right edge, lined up on "See All Times".
+        // Both buttons 500 twips from the right edge, lined up on "See All Times".
+        showAt({1024, 710});
         QCOMPARE(control(board(), "cmdSeeTimes").pos(), QPoint(900, 33));
         QCOMPARE(control(board(), "Command1").pos(), QPoint(900, 130));
         app_->time = app_->time.addSecs(3600); // the date and time set on an hour: no time passed
@@ -444,22 +538,22 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<Tags>("dealt");
-        QTest::addColumn<Places>("places");
-        QTest::newRow("four words in Japanese, 2 by 2 in the middle") // cell 4 draws 2
+        QTest::newRow("four words in Japanese, 2 by 2") // cell 4 draws 2
             << QStringList{"たいよう", "くも", "あめ", "ゆき"} << deal({{4, {2}}}, 4)
-            << Tags{{1, "くも"}, {2, "たいよう"}, {3, "ゆき"}, {4, "あめ"}}
-            << Places{{"img(1)", {392, 292, 48, 48}}, {"lbl(4)", {509, 447, 80, 17}}};
+            << Tags{{1, "くも"}, {2, "たいよう"}, {3, "ゆき"}, {4, "あめ"}};
+        // Cell 5 draws 4 and gets "umbrella": refused, yet left; then 3, with 0.5.
+        QTest::newRow("five words, a short last row")
+            << QStringList{"sun", "cloud", "rain", "snow", "umbrella"} << deal({}, 5)
+            << Tags{{3, "umbrella"}, {4, "sun"}, {5, "snow"}};
         // Cell 36 draws 35 and gets "umbrella": refused, yet left; then 18, with 0.5.
         QTest::newRow("36 words, as the game's own stand")
             << builtInWords() << deal()
-            << Tags{{1, "banana"}, {18, "umbrella"}, {35, "airplane"}, {36, "lock"}}
-            << Places{{"img(13)", {125, 296, 48, 48}}, {"lbl(33)", {372, 647, 88, 17}}};
+            << Tags{{1, "banana"}, {18, "umbrella"}, {35, "airplane"}, {36, "lock"}};
     }
     void teachersLists() {
         QFETCH(QStringList, words);
         QFETCH(Draws, draws);
         QFETCH(Tags, dealt);
-        QFETCH(Places, places);
         const QString list = folder_ + "lists/mine/";
         QVERIFY(QDir().mkpath(list) && writeFile(list + "words.txt", words.join('\n').toUtf8()));
         const QStringList pictures = QDir(PICTOLEX_EXAMPLE_LIST).entryList({"*.png"});
@@ -475,8 +569,13 @@ private Q_SLOTS:
         QCOMPARE(cells(), words.size());
         for (auto [cell, tag] : dealt.asKeyValueRange())
             QCOMPARE(tile(cell).tag(), tag);
-        for (auto [name, rect] : places.asKeyValueRange())
-            QCOMPARE(control(board(), name).geometry(), rect);
+        // Every row, a short last one too, centred under the first.
+        for (int first = 1, last = 1, top = 0; first <= cells(); first = ++last) {
+            while (last < cells() && word(last + 1).y() == word(first).y())
+                ++last;
+            const int middle = tile(first).geometry().left() + tile(last).geometry().right();
+            QVERIFY(qAbs(middle - (top ? top : top = middle)) <= 1);
+        }
         QCOMPARE(caption("lblScore"), QStringLiteral("Score = 0 / %1").arg(words.size()));
         QCOMPARE(unfitCaption(board()), QString()); // no missing letters, nothing cut off
         click(board(), "cmdSeeTimes");
@@ -490,6 +589,108 @@ private Q_SLOTS:
         const QStringList asked = app_->sounds.filter(QRegularExpression("^frmBack:open "));
         QCOMPARE(asked.filter("frmBack:open " + list).size(), asked.size() - 1);
         QVERIFY(asked.size() > 1 && asked.last().endsWith("/good.wav"));
+    }
+
+    // At the size it was designed for, the board stands exactly as designed: every control in
+    // its place, in its font (tests/board/design_geometry.txt: name, left, top, width, height
+    // and font's pixels, 0 for none).
+    void designSize() {
+        startGame(deal());
+        showAt({956, 710});
+        const QByteArray design = readFile(PICTOLEX_TESTS "board/design_geometry.txt");
+        for (const QByteArray& line : design.split('\n')) {
+            const QList<QByteArray> f = line.split(' ');
+            if (f.size() != 6)
+                continue;
+            const QWidget& w = control(board(), QString::fromLatin1(f[0]));
+            QCOMPARE(w.geometry(), QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()));
+            QVERIFY(f[5].toInt() < 0 || w.font().pixelSize() == f[5].toInt());
+        }
+    }
+
+    // On larger screens everything grows alike to fill the window, the blue board round it:
+    // targets large enough for a child's finger, pictures drawn afresh at their size, every word
+    // whole, and nothing over anything else.
+    void fillsTheScreen_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<int>("target"); // the least, in pixels
+        QTest::newRow("a laptop") << QSize(1280, 760) << 50;
+        QTest::newRow("full HD") << QSize(1920, 1040) << 64;
+        QTest::newRow("4K") << QSize(3840, 2100) << 128;
+    }
+    void fillsTheScreen() {
+        QFETCH(QSize, window);
+        QFETCH(int, target);
+        startGame(deal());
+        showAt(window);
+        QRect all;
+        for (QWidget* w : board().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            all |= w->isVisible() ? w->geometry() : QRect();
+        QVERIFY(QRect(QPoint(), window).contains(all));
+        QVERIFY(all.height() > window.height() * 9 / 10);
+        for (int i = 1; i <= kCells; ++i) {
+            QVERIFY(tile(i).width() >= target && tile(i).height() >= target);
+            QVERIFY(!tile(i).geometry().intersects(word(i).geometry()));
+            QVERIFY(i == 1 || !tile(i).geometry().intersects(tile(i - 1).geometry()));
+            QVERIFY(i == 1 || !word(i).geometry().intersects(word(i - 1).geometry()));
+        }
+        const QImage shown = tile(36).image();
+        QCOMPARE(shown.size(), tile(36).pictureRect().size() * shown.devicePixelRatio());
+        QCOMPARE(unfitCaption(board()), QString());
+    }
+
+    // Any number of words, on the game's board or one of 7 by 7, is laid out by the same rule:
+    // the cells apart, each word under its picture, and every cell within reach of the arrows,
+    // which never fail to go up or down while there is a row there.
+    void anyBoard_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("words");
+        for (int words = kFewestWords; words <= kCells; ++words)
+            QTest::addRow("%d words", words) << kColumns << words;
+        QTest::newRow("7 by 7") << 7 << 49;
+    }
+    void anyBoard() {
+        QFETCH(int, columns);
+        QFETCH(int, words);
+        BoardDesign design = boardDesign();
+        if (columns != design.columns) // a board of another size, with no exceptions
+            design = BoardDesign{design.size,
+                                 columns,
+                                 columns,
+                                 design.firstPicture,
+                                 design.pitch,
+                                 design.widestPitch,
+                                 design.touchMargin,
+                                 design.wordOffset,
+                                 design.word,
+                                 design.gridMargin,
+                                 {},
+                                 {},
+                                 design.parts};
+        const BoardGeometry g = layBoard(design, words, design.size);
+        QCOMPARE(g.cells.size(), words);
+        QSet<int> reached{1};
+        QList<int> next{1};
+        while (!next.isEmpty()) {
+            const int cell = next.takeFirst();
+            const CellPlaces& c = g.cell(cell);
+            QVERIFY(g.area.contains(c.target) && g.area.contains(c.word));
+            QVERIFY(c.word.top() > c.picture.bottom() &&
+                    qAbs(c.word.center().x() - c.picture.center().x()) < 1);
+            for (int other = 1; other < cell; ++other)
+                QVERIFY(!c.target.intersects(g.cell(other).target) &&
+                        !c.word.intersects(g.cell(other).word));
+            for (const Step step : {Step::Left, Step::Right, Step::Up, Step::Down}) {
+                const int to = cellBeside(g, cell, step);
+                const int row = c.row + (step == Step::Up ? -1 : step == Step::Down ? 1 : 0);
+                QVERIFY(to || (step == Step::Up && row < 0) ||
+                        (step == Step::Down && row > g.cells.last().row) || step == Step::Left ||
+                        step == Step::Right);
+                if (to && !reached.contains(to))
+                    reached << to, next << to;
+            }
+        }
+        QCOMPARE(reached.size(), words);
     }
 
     // A teacher who reads Japanese reads why a time was not saved in Japanese, while what the

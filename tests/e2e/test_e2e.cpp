@@ -3,9 +3,8 @@
 // Whole rounds of the real game on the X display that test.sh starts, played with real input:
 // the pictures are found on the screen and dragged onto their words with the mouse, or taken
 // there with Tab and Enter alone, the two keys of a two-switch interface.
-#include "board/board_layout.h"
-#include "controls/picture.h"
-#include "controls/units.h"
+#include "board/tile_pictures.h"
+#include "design/board_design.h"
 #include "fakes.h"
 #include "rules/words.h"
 
@@ -39,8 +38,15 @@ void drag(QPoint from, QPoint to) {
     run(command + " sleep 0.1 mouseup 1");
 }
 
-// A window's client area on the screen, whatever frame the window manager put round it.
-QRect clientArea(const QString& window) {
+// A window's client area on the screen, or with `frame` its frame, as the window manager put it.
+QRect clientArea(const QString& window, bool frame = false) {
+    if (frame) { // left, right, top, bottom
+        const QStringList e =
+            run("xprop -id " + window + " _NET_FRAME_EXTENTS").section('=', 1).split(',');
+        return e.size() != 4 ? QRect()
+                             : clientArea(window).adjusted(-e[0].toInt(), -e[2].toInt(),
+                                                           e[1].toInt(), e[3].toInt());
+    }
     QHash<QString, int> values;
     for (const QString& line : run("xwininfo -id " + window).split('\n'))
         values.insert(line.section(':', 0, 0).trimmed(), line.section(':', 1).trimmed().toInt());
@@ -66,30 +72,31 @@ bool near(QRgb a, QRgb b) {
 class TestEndToEnd : public QObject {
     Q_OBJECT
     QProcess game_;
-    QPoint origin_; // the board's client area on the screen
+    QPoint origin_;          // the board's client area on the screen
+    BoardGeometry geometry_; // of the board, as it is laid out in its window
     QImage screen_;
     int focus_ = 0; // the cell whose tile has the keyboard focus; 0 for "See All Times"
 
-    QPoint onScreen(QPoint twips) const {
-        return origin_ + QPoint(toPixels(twips.x()), toPixels(twips.y()));
-    }
+    QRect onScreen(const QRectF& onBoard) const { return snapped(onBoard).translated(origin_); }
     bool look() {
         screen_ = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
             QImage::Format_RGB32);
         return !screen_.isNull();
     }
-    bool shows(const QRect& twips, QRgb colour) const {
-        return near(screen_.pixel(onScreen(twips.topLeft()) + QPoint(3, 3)), colour);
+    bool shows(const QRectF& onBoard, QRgb colour) const {
+        return near(screen_.pixel(onScreen(onBoard).topLeft() + QPoint(3, 3)), colour);
     }
     // The cell whose tile shows the word's picture, but for 2% of its pixels; 0 for none.
     int tileShowing(const char* word) const {
-        const QImage picture = iconImage(QString::fromLatin1(word));
+        TilePictures pictures({});
+        pictures.setSize(onScreen(geometry_.cell(1).picture).width(), 1);
+        const QImage picture = pictures.picture(QString::fromUtf8(word));
         for (int cell = 1; cell <= kCells; ++cell) {
-            const QPoint at = onScreen(tileRect(cell).topLeft());
+            const QPoint at = onScreen(geometry_.cell(cell).picture).topLeft();
             int opaque = 0, wrong = 0;
-            for (int y = 0; y < 32; ++y)
-                for (int x = 0; x < 32; ++x)
-                    if (qAlpha(picture.pixel(x, y)) > 127 && ++opaque)
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (qAlpha(picture.pixel(x, y)) == 255 && ++opaque)
                         wrong += !near(screen_.pixel(at + QPoint(x, y)), picture.pixel(x, y));
             if (wrong * 50 <= opaque)
                 return cell;
@@ -138,29 +145,32 @@ private Q_SLOTS:
         game_.start(QStringLiteral(PICTOLEX_BINARY), QStringList());
         QString start;
         QTRY_VERIFY_WITH_TIMEOUT(!(start = window(false)).isEmpty(), 20000);
-        // Centred: the window manager's frame moves the client area a little down.
-        const QPoint off =
-            clientArea(start).center() - QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY2(qAbs(off.x()) <= 2 && off.y() >= 0 && off.y() <= 30, qPrintable(start));
+        // Centred, frame and all, once the window manager has put its frame round it.
+        QTRY_VERIFY2_WITH_TIMEOUT((clientArea(start, true).center() -
+                                   QGuiApplication::primaryScreen()->geometry().center())
+                                          .manhattanLength() <= 2,
+                                  qPrintable(start), 5000);
         // The name box has the focus; Tab goes on to "Start", and Enter presses it.
         run("xdotool type --delay 20 Hanako");
         run("xdotool key Tab Return");
         // Once the window manager has put the board in place, its pictures show where they go.
         QString board;
-        QTRY_VERIFY_WITH_TIMEOUT(!(board = window(true)).isEmpty() &&
-                                     (origin_ = clientArea(board).topLeft(), look()) &&
-                                     tileShowing(kWords[0].data()) > 0,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(board = window(true)).isEmpty() && (origin_ = clientArea(board).topLeft(), look()) &&
+                (geometry_ = layBoard(boardDesign(), kCells, clientArea(board).size()),
+                 tileShowing(kWords[0].data()) > 0),
+            20000);
         focus_ = 0;
 
         for (int cell = 1; cell <= kCells; ++cell) {
-            const QRect word = wordRect(cell);
+            const QRectF word = geometry_.cell(cell).word;
             if (look() && shows(word, qRgb(0, 255, 255)))
                 continue;
             const int source = tileShowing(kWords[size_t(cell - 1)].data());
             QVERIFY2(source > 0, kWords[size_t(cell - 1)].data());
             if (!byKeys)
-                drag(onScreen(tileRect(source).center()), onScreen(tileRect(cell).center()));
+                drag(onScreen(geometry_.cell(source).picture).center(),
+                     onScreen(geometry_.cell(cell).picture).center());
             else // Enter picks the picture and places it; over its own word it matches at once
                 for (const int tile : source == cell ? QList{cell} : QList{source, cell})
                     tabTo(tile, "Return");
@@ -168,7 +178,8 @@ private Q_SLOTS:
                                       kWords[size_t(cell - 1)].data(), 3000);
         }
         // The clock's next tick ends the round.
-        QTRY_VERIFY_WITH_TIMEOUT(look() && shows(layout::kGood, qRgb(255, 128, 255)), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            look() && shows(geometry_.part(BoardPart::Good), qRgb(255, 128, 255)), 2000);
 
         // "See All Times" holds the focus, or gets it: Enter saves the time.
         tabTo(0, "Return");

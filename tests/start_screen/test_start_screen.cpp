@@ -92,18 +92,17 @@ private Q_SLOTS:
         tick(app_->startScreen(), "Timer2", secondTicks);
         if (start)
             click(app_->startScreen(), "cmdStart");
-        Lefts lefts;
+        QFETCH(Lefts, lefts);
         for (int i = 0; i < 4; ++i) {
-            lefts << control<Picture>(app_->startScreen(), QStringLiteral("Image%1").arg(i + 1))
-                         .left();
+            const QWidget& picture =
+                control(app_->startScreen(), QStringLiteral("Image%1").arg(i + 1));
+            QCOMPARE(picture.x(), qRound(lefts[i] / 15));
             const Label& word =
                 control<Label>(app_->startScreen(), QStringLiteral("lbl%1").arg(i + 1));
             const QString caption = kSounds[i].chopped(4);
             QCOMPARE(word.caption(), i < arrived ? caption.toUpper() : caption);
             QCOMPARE(word.backColor(), i < arrived ? QColor(0, 255, 255) : QColor(255, 128, 255));
         }
-        QTEST(lefts, "lefts");
-        QCOMPARE(control(app_->startScreen(), "Image2").x(), qRound(lefts[1] / 15));
         // Each word is heard once, and cuts off the one before it; "Start" silences the last.
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
         QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
@@ -182,8 +181,9 @@ private Q_SLOTS:
                                   << "too many words (37)";
         QTest::newRow("a slash, a tab") << four + "cloud/rain\nsnow\tfall" << QString()
                                         << "control character: “cloud/rain”, “snow␉fall”.\n";
-        QTest::newRow("too wide") << four + "supercalifragilistic" << QString()
-                                  << "Too long to fit under its picture: “supercalifragilistic”.";
+        QTest::newRow("too wide")
+            << four + "supercalifragilisticexpialidocious" << QString()
+            << "Too long to fit under its picture: “supercalifragilisticexpialidocious”.";
         QTest::newRow("a picture missing") << four << "-cloud.png"
                                            << "No picture (the word and .png or .jpg): “cloud”.\n";
         QTest::newRow("a picture that is none") << four << "!rain.png"

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/fonts.h"
-
-#include "controls/units.h"
+#include "design/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace pictolex {
@@ -57,8 +56,14 @@ QFont wordFont() {
     return namedFont(fonts::kSansSerif, 9.75, true);
 }
 
+QFont scaledFont(const QFont& font, double scale) {
+    QFont scaled = font;
+    scaled.setPixelSize(std::max(1, int(std::floor(font.pixelSize() * scale + 1e-9))));
+    return scaled;
+}
+
 int wordWidth(const QString& word) {
-    return QFontMetrics(wordFont()).horizontalAdvance(word) * kTwipsPerPixel;
+    return QFontMetrics(wordFont()).horizontalAdvance(word);
 }
 
 } // namespace pictolex
