@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTouchEvent>
+#include <QWindow>
 #include <utility>
 
 namespace pictolex {
@@ -450,6 +451,15 @@ void GameBoard::keyPressEvent(QKeyEvent* event) {
 void GameBoard::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     relayout();
+}
+
+void GameBoard::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    // A screen of another density wants the pictures drawn afresh.
+    if (QWindow* window = windowHandle(); window && !screenWatched_) {
+        screenWatched_ = true;
+        connect(window, &QWindow::screenChanged, this, &GameBoard::relayout);
+    }
 }
 
 void GameBoard::hideEvent(QHideEvent* event) {

@@ -40,6 +40,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -94,6 +95,7 @@ private:
     BoardGeometry geometry_;
     PictureDrag* drag_;
     QHash<int, int> wordTouches_; // the word each finger pressed, by finger
+    bool screenWatched_ = false;
 
     const Round round_;
     BoardModel model_;

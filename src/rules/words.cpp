@@ -9,7 +9,7 @@ namespace {
 QStringList texts(const std::array<std::string_view, kCells>& words) {
     QStringList list;
     for (const std::string_view word : words)
-        list << QString::fromLatin1(word.data(), qsizetype(word.size()));
+        list << QString::fromUtf8(word.data(), qsizetype(word.size()));
     return list;
 }
 

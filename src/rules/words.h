@@ -10,7 +10,8 @@
 
 namespace pictolex {
 
-// The words under the 36 cells, in alphabetical order with capitals ignored. They never move.
+// The words under the 36 cells, in alphabetical order with capitals ignored, in UTF-8. They
+// never move.
 inline constexpr std::array<std::string_view, kCells> kWords = {
     "airplane", "banana",    "bell",       "bicycle",    "books",          "cars",      "clock",
     "cloud",    "dog",       "ear",        "Earth",      "envelope",       "eye",       "flag",

@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <ctime>
 
 using namespace pictolex;
 using namespace pictolex::test;
@@ -119,6 +120,14 @@ private Q_SLOTS:
         // than a sound can go.
         QVERIFY(QFile::link("/proc/self/pagemap", dir.filePath("d.wav")));
         QVERIFY(!cache.load(dir.filePath("d.wav")));
+    }
+
+    // A round is timed by the clock that setting the date and time never moves.
+    void roundsAreTimedByTheMonotonicClock() {
+        timespec now{};
+        QVERIFY(::clock_gettime(CLOCK_MONOTONIC, &now) == 0);
+        QVERIFY(qAbs(SystemClock().monotonicMs() - (now.tv_sec * 1000 + now.tv_nsec / 1000000)) <
+                1000);
     }
 
     // The player's folder, as the XDG base directory rules have it: a relative XDG_DATA_HOME
