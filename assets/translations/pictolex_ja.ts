@@ -53,6 +53,34 @@
         <source>Please get a score of %1.</source>
         <translation>スコアを %1 にしてください。</translation>
     </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1、持ち上げました</translation>
+    </message>
+    <message>
+        <source>%1, put down</source>
+        <translation>%1、置きました</translation>
+    </message>
+    <message>
+        <source>%1 does not go on %2</source>
+        <translation>%1 は単語「%2」の上には置けません</translation>
+    </message>
+    <message>
+        <source>New round. %1</source>
+        <translation>新しいラウンドです。%1</translation>
+    </message>
+    <message>
+        <source>Times listed: %1.</source>
+        <translation>記録の数: %1。</translation>
+    </message>
+    <message>
+        <source>The best time: %1. %2</source>
+        <translation>いちばん速い記録: %1。%2</translation>
+    </message>
+    <message>
+        <source>Every time, the newest first</source>
+        <translation>すべての記録、新しい順</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>

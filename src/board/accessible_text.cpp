@@ -3,6 +3,7 @@
 #include "board/accessible_text.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace pictolex {
 
@@ -18,8 +19,36 @@ QString wordName(const QString& word, bool matched) {
         .arg(word);
 }
 
-QString matchNotice(const QString& word, const QString& score) {
-    return QCoreApplication::translate("GameBoard", "%1. %2").arg(word, score);
+QString matchNotice(const QStringList& words, const QString& score) {
+    return QCoreApplication::translate("GameBoard", "%1. %2")
+        .arg(QLocale().createSeparatedList(words), score);
+}
+
+QString pickedNotice(const QString& picture) {
+    return QCoreApplication::translate("GameBoard", "%1, picked up").arg(picture);
+}
+
+QString putDownNotice(const QString& picture) {
+    return QCoreApplication::translate("GameBoard", "%1, put down").arg(picture);
+}
+
+QString wrongNotice(const QString& picture, const QString& word) {
+    return QCoreApplication::translate("GameBoard", "%1 does not go on %2").arg(picture, word);
+}
+
+QString newRoundNotice(const QString& score) {
+    return QCoreApplication::translate("GameBoard", "New round. %1").arg(score);
+}
+
+QString resultsNotice(const QString& best, qsizetype listed) {
+    const QString count = QCoreApplication::translate("GameBoard", "Times listed: %1.").arg(listed);
+    return best.isEmpty()
+               ? count
+               : QCoreApplication::translate("GameBoard", "The best time: %1. %2").arg(best, count);
+}
+
+QString resultsListName() {
+    return QCoreApplication::translate("GameBoard", "Every time, the newest first");
 }
 
 } // namespace pictolex

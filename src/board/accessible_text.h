@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace pictolex {
 
@@ -11,9 +11,20 @@ namespace pictolex {
 
 // A tile: "banana, on the word airplane", and ", picked up" while it is picked.
 QString tileName(const QString& picture, const QString& word, bool picked);
-// A word: "airplane, matched" or "airplane, not matched".
+// A word, and the tile above it: "airplane, matched" or "airplane, not matched".
 QString wordName(const QString& word, bool matched);
-// Said at a match: "banana. Score =  5 / 36".
-QString matchNotice(const QString& word, const QString& score);
+// A move that matched words: "banana. Score =  5 / 36", every word named.
+QString matchNotice(const QStringList& words, const QString& score);
+// "banana, picked up", "banana, put down".
+QString pickedNotice(const QString& picture);
+QString putDownNotice(const QString& picture);
+// A move that is refused: "banana does not go on cloud".
+QString wrongNotice(const QString& picture, const QString& word);
+// "New round. Score = 0 / 36".
+QString newRoundNotice(const QString& score);
+// What "See All Times" shows: the best record, if any, and how many lines are listed.
+QString resultsNotice(const QString& best, qsizetype listed);
+// The list of every result.
+QString resultsListName();
 
 } // namespace pictolex

@@ -48,7 +48,7 @@ GameBoard::GameBoard(const Platform& platform, Round round)
     buildStatusLabels();
     buildButtons();
     buildResultsView();
-    notice_ = new Notice(this);
+    notice_ = new Notice(this, platform.realTimers);
     notice_->setObjectName(QStringLiteral("notice"));
     drag_ = new PictureDrag({this, [this](QPoint at) { return cellAt(at); },
                              [this](int cell) { return img[size_t(cell)]->isDraggable(); },
@@ -107,6 +107,7 @@ void GameBoard::buildButtons() {
 void GameBoard::buildResultsView() {
     List1 = new ResultsList(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(resultsListName());
     QPalette p = List1->palette();
     p.setColor(QPalette::Base, colors::kPalePink);
     p.setColor(QPalette::Text, colors::kNavy);
@@ -177,15 +178,27 @@ void GameBoard::showTiles(bool all) {
     }
 }
 
+// Each word's colour, and whether its tile can be dragged. A screen reader hears from the word,
+// and from the tile above it, whether it is matched.
 void GameBoard::showPairStates() {
     for (int i = 1; i <= model_.cellCount(); ++i) {
         const bool matched = model_.isMatched(i);
         lbl[size_t(i)]->setBackColor(matched ? colors::kCyan : colors::kPink);
         img[size_t(i)]->setDraggable(!matched);
         const QString name = wordName(model_.word(i), matched);
-        if (lbl[size_t(i)]->accessibleName() != name)
+        if (lbl[size_t(i)]->accessibleName() != name) {
             lbl[size_t(i)]->setAccessibleName(name);
+            img[size_t(i)]->setAccessibleDescription(name);
+        }
     }
+}
+
+// Puts a picked picture down, and says so.
+void GameBoard::putDown() {
+    if (!picked_)
+        return;
+    notice_->say(putDownNotice(model_.tag(picked_)));
+    pick(0);
 }
 
 // Picks the cell's picture, putting down the one picked before; 0 puts it down.
@@ -241,46 +254,54 @@ void GameBoard::Form_Load() {
 }
 
 // The board recounted after a drop or a tap: every picture over its own word is matched, and
-// the score follows once there is one.
-void GameBoard::recount() {
+// the score follows once there is one. A screen reader hears the words matched now, `first`
+// first, with the score.
+void GameBoard::recount(int first) {
+    QStringList matched;
+    for (int i = 1; i <= model_.cellCount(); ++i)
+        if (!model_.isMatched(i) && model_.inPlace(i))
+            i == first ? matched.prepend(model_.word(i)) : matched.append(model_.word(i));
     model_.recount();
     showPairStates();
     if (model_.score() > 0)
         lblScore->setCaption(scoreText(model_.score(), model_.cellCount()));
+    if (!matched.isEmpty())
+        notice_->say(matchNotice(matched, lblScore->caption()));
 }
 
 void GameBoard::img_DragDrop(int index, int source) {
     pick(0);
+    const QString picture = model_.tag(source);
     const bool accepted = model_.drop(index, source);
     if (accepted) {
         showTiles();
         speak(index);
+    } else if (source != index) {
+        notice_->say(wrongNotice(picture, model_.word(index)));
     }
-    recount();
-    if (accepted)
-        notice_->say(matchNotice(model_.word(index), lblScore->caption()));
+    recount(index);
 }
 
 // A click on a tile with a picture picked drops that picture there; on the picked tile itself
 // it puts the picture down. With none picked, it is a drop of the picture on itself: one
 // already over its own word is matched, any other unmatched one is picked.
 void GameBoard::img_Click(int index) {
-    const int picked = std::exchange(picked_, 0);
-    if (picked)
-        img[size_t(picked)]->setPicked(false);
-    if (picked && picked != index) {
-        img_DragDrop(index, picked);
-    } else if (!picked && model_.inPlace(index) && !model_.isMatched(index)) {
+    if (picked_ == index) {
+        putDown();
+    } else if (picked_) {
+        img_DragDrop(index, picked_);
+    } else if (model_.inPlace(index) && !model_.isMatched(index)) {
         img_DragDrop(index, index);
-    } else if (!picked && !model_.isMatched(index)) {
-        recount();
+    } else if (!model_.isMatched(index)) {
+        recount(0);
         pick(index);
+        notice_->say(pickedNotice(model_.tag(index)));
     }
 }
 
 // A press on a word or on the board puts a picked picture down.
 void GameBoard::Form_MouseDown() {
-    pick(0);
+    putDown();
 }
 
 // Escape puts a picked picture down; the arrow keys take the focus from tile to tile and stop at
@@ -293,7 +314,7 @@ bool GameBoard::Form_KeyDown(int key) {
                                            {Qt::Key_Up, Step::Up},
                                            {Qt::Key_Down, Step::Down}};
     if (key == Qt::Key_Escape) {
-        pick(0);
+        putDown();
         return true;
     }
     if (key == Qt::Key_F11) {
@@ -338,6 +359,7 @@ void GameBoard::Command1_Click() {
     lblBestTitle->hide();
     lblGood->hide();
     newRound();
+    notice_->say(newRoundNotice(lblScore->caption()));
 }
 
 void GameBoard::cmdSeeTimes_Click() {
@@ -362,6 +384,7 @@ void GameBoard::cmdSeeTimes_Click() {
     if (!view.saved && !view.mayBeSaved)
         return;
     lblBest->setCaption(view.best ? displayText(view.lines.bytes(*view.best)) : QString());
+    const qsizetype listed = view.lines.size();
     List1->showNewestFirst(std::move(view.lines));
     coverTiles(true);
     lblScore->hide();
@@ -369,6 +392,7 @@ void GameBoard::cmdSeeTimes_Click() {
     lblGood->hide();
     lblBest->show();
     lblBestTitle->show();
+    notice_->say(resultsNotice(lblBest->caption().remove(QChar(0x200E)).simplified(), listed));
 }
 
 void GameBoard::Form_Unload() {

@@ -61,10 +61,11 @@ private:
     void buildCells();
     void relayout();
     void newRound();
-    void recount();
+    void recount(int first);
     void showTiles(bool all = false);
     void showPairStates();
     void pick(int cell);
+    void putDown();
     void coverTiles(bool covered);
     void speak(int cell);
     bool touched(QTouchEvent* event);

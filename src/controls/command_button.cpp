@@ -26,6 +26,7 @@ QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
 
 CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent), caption_(caption) {
+    setAccessibleName(caption); // on one line, however the face wraps it
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);

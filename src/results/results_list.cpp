@@ -90,6 +90,8 @@ void ResultsList::clear() {
 
 void ResultsList::showNewestFirst(LogLines linesOldestFirst) {
     static_cast<NewestFirst*>(model())->reset(std::move(linesOldestFirst));
+    // The newest is the current row: the arrow keys go on from it, row by row.
+    setCurrentIndex(model()->index(0, 0));
 }
 
 } // namespace pictolex

@@ -26,7 +26,7 @@ public:
     explicit ResultsList(QWidget* parent = nullptr);
 
     void clear();
-    // Shows the lines in the opposite order: the last (newest) line at the top.
+    // Shows the lines in the opposite order: the last (newest) line at the top, and current.
     void showNewestFirst(LogLines linesOldestFirst);
 };
 

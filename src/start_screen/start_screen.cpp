@@ -114,6 +114,7 @@ void StartScreen::buildNameAndStart() {
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(namedFont(fonts::kGothic, 15.75, true));
     place(txtName, 3180, 3330, 3675, 435);
+    Label4->setBuddy(txtName); // a screen reader names the box by it
 
     cmdStart = new CommandButton(QStringLiteral("Start"), colors::kPink, this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));

@@ -65,8 +65,9 @@ QString accessibleName(QObject& object) {
     return QAccessible::queryAccessibleInterface(&object)->text(QAccessible::Name);
 }
 
-// What a screen reader is told: each notification's name as it appears. Qt raises its events
-// only while a screen reader listens, never offscreen, so this watches the show that raises them.
+// What a screen reader is told: the name of each notification as it shows. Qt raises its
+// accessibility events only while a screen reader listens, never offscreen, so this watches the
+// show that raises them, and reads the name as a screen reader does.
 struct Listener : QObject {
     QStringList heard;
     bool eventFilter(QObject* object, QEvent* event) override {
@@ -74,7 +75,7 @@ struct Listener : QObject {
             heard << accessibleName(*object);
         return false;
     }
-};
+} g_screenReader;
 
 } // namespace
 
@@ -180,6 +181,10 @@ class TestBoard : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        qApp->installEventFilter(&g_screenReader);
+    }
     void init() {
         folder_ = data_.filePath(QStringLiteral("pictolex%1/").arg(++folders_));
         app_ = std::make_unique<TestApp>(folder_);
@@ -367,18 +372,14 @@ private Q_SLOTS:
         QCOMPARE(app_->messages.size(), int(interruption.startsWith("Return")));
     }
 
-    // A player at the keys, heard by a screen reader. Tab from "See All Times" reaches the first
-    // tile, the arrows stop at the edges of the board (up and left of the first, right and down
-    // of the last), Enter picks and Space places; Tab goes through every tile, matched or not, in
-    // reading order, and from the last on to "Start Again". A tile is a button named by its
-    // picture and word, a word by its state, and each match and the end are said.
-    void keysAndScreenReader() {
+    // A player at the keys. Tab from "See All Times" reaches the first tile, the arrows stop at
+    // the edges of the board (up and left of the first, right and down of the last), Enter picks,
+    // a held Enter keeps it picked, and Space places; Tab goes through every tile, matched or
+    // not, in reading order, and from the last on to "Start Again". A tile is a button named by
+    // its picture and word, described by its word's state, which the word tells too.
+    void keys() {
         startGame(deal());
-        Listener screenReader;
-        qApp->installEventFilter(&screenReader);
         QCOMPARE(QAccessible::queryAccessibleInterface(&tile(36))->role(), QAccessible::Button);
-        QCOMPARE(QAccessible::queryAccessibleInterface(&control(board(), "notice"))->role(),
-                 QAccessible::Notification); // which a screen reader speaks as it appears
         press({Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                Qt::Key_Return});
         QCOMPARE(accessibleName(tile(4)), "light bulb, on the word bicycle, picked up");
@@ -390,6 +391,8 @@ private Q_SLOTS:
         QVERIFY(word(17).backColor() == kCyan && !tile(4).isPicked());
         QCOMPARE(app_->played("frmBack"), QStringList{"light bulb.wav"});
         QCOMPARE(accessibleName(tile(17)), "light bulb, on the word light bulb");
+        const QAccessibleInterface& heard = *QAccessible::queryAccessibleInterface(&tile(17));
+        QCOMPARE(heard.text(QAccessible::Description), "light bulb, matched");
         QCOMPARE(accessibleName(word(17)), "light bulb, matched");
         QCOMPARE(accessibleName(control(board(), "lblScore")), "Score =  1 / 36");
         press({Qt::Key_Left}); // Tab goes on from 16, through the matched 17, in reading order
@@ -399,11 +402,59 @@ private Q_SLOTS:
         }
         press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-        finishRound();
-        const QStringList& heard = screenReader.heard;
-        QCOMPARE(heard.first(), QStringLiteral("light bulb. Score =  1 / 36"));
-        QVERIFY(heard.size() > 2 && heard[heard.size() - 2].endsWith(". Score =  36 / 36"));
-        QCOMPARE(heard.last(), QStringLiteral("Very Good! You Finished!"));
+        press({Qt::Key_F11});
+        QVERIFY(board().windowState() & Qt::WindowFullScreen);
+    }
+
+    // Everything a child sees change is told to a screen reader, each thing in its turn however
+    // soon the next follows, and nothing twice.
+    void screenReaderHears_data() {
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("picked up, put down")
+            << deal() << "tap 4, Escape"
+            << QStringList{"light bulb, picked up", "light bulb, put down"};
+        QTest::newRow("a match") << deal() << "drag 4 17"
+                                 << QStringList{"light bulb. Score =  1 / 36"};
+        QTest::newRow("two words matched at once")
+            << kCrossed << "drag 1 23" << QStringList{"music and airplane. Score =  2 / 36"};
+        QTest::newRow("a wrong move, and what the deal left in place")
+            << kEnvelopeInPlace << "drag 36 3"
+            << QStringList{"banana does not go on bell", "envelope. Score =  1 / 36"};
+        QTest::newRow("Start Again")
+            << deal() << "Start Again" << QStringList{"New round. Score = 0 / 36"};
+        QTest::newRow("the last match, the end and the times")
+            << deal() << "finish, See All Times"
+            << QStringList{
+                   "trash can and umbrella. Score =  36 / 36", "Very Good! You Finished!",
+                   "The best time: NO NAME Time = 0:00:00 2024/05/01 9:00:00. Times listed: 1."};
+    }
+    void screenReaderHears() {
+        QFETCH(Draws, draws);
+        QFETCH(QString, moves);
+        QFETCH(QStringList, heard);
+        startGame(draws);
+        g_screenReader.heard.clear();
+        for (const QString& move : moves.split(", ")) {
+            const QStringList w = move.split(' ');
+            if (w[0] == "tap")
+                tap(w[1].toInt());
+            else if (w[0] == "drag")
+                drag(w[1].toInt(), centre(w[2].toInt()));
+            else if (w[0] == "finish")
+                finishRound();
+            else if (w[0] == "Escape")
+                press({Qt::Key_Escape});
+            else
+                click(board(), w[0] == "See" ? "cmdSeeTimes" : "Command1");
+        }
+        // The last message waits while those before it have their turns.
+        QCOMPARE(g_screenReader.heard.endsWith(heard.last()), heard.size() == 1);
+        tick(board(), "noticeTimer", 100);
+        QCOMPARE(g_screenReader.heard.mid(g_screenReader.heard.size() - heard.size()), heard);
+        QVERIFY(moves.startsWith("finish") || g_screenReader.heard.size() == heard.size());
+        QVERIFY(control(board(), "notice").accessibleName().isEmpty()); // never read again
     }
 
     // The player's own pictures stand in for the game's, shown whole at 32 by 32 and turned as
