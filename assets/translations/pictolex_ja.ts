@@ -81,6 +81,10 @@
         <source>Every time, the newest first</source>
         <translation>すべての記録、新しい順</translation>
     </message>
+    <message>
+        <source>The times of %1. %2</source>
+        <translation>%1 の記録。%2</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>

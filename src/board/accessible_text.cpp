@@ -40,11 +40,14 @@ QString newRoundNotice(const QString& score) {
     return QCoreApplication::translate("GameBoard", "New round. %1").arg(score);
 }
 
-QString resultsNotice(const QString& best, qsizetype listed) {
-    const QString count = QCoreApplication::translate("GameBoard", "Times listed: %1.").arg(listed);
-    return best.isEmpty()
-               ? count
-               : QCoreApplication::translate("GameBoard", "The best time: %1. %2").arg(best, count);
+QString resultsNotice(const QString& list, const QString& best, qsizetype listed) {
+    QString said = QCoreApplication::translate("GameBoard", "Times listed: %1.").arg(listed);
+    if (!best.isEmpty())
+        said = QCoreApplication::translate("GameBoard", "The best time: %1. %2").arg(best, said);
+    if (!list.isEmpty())
+        said = QCoreApplication::translate("GameBoard", "The times of %1. %2")
+                   .arg(u'“' + list + u'”', said);
+    return said;
 }
 
 QString resultsListName() {

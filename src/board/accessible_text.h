@@ -22,8 +22,9 @@ QString putDownNotice(const QString& picture);
 QString wrongNotice(const QString& picture, const QString& word);
 // "New round. Score = 0 / 36".
 QString newRoundNotice(const QString& score);
-// What "See All Times" shows: the best record, if any, and how many lines are listed.
-QString resultsNotice(const QString& best, qsizetype listed);
+// What "See All Times" shows: the list's name (none for the game's own words), the best record,
+// if any, and how many lines are listed.
+QString resultsNotice(const QString& list, const QString& best, qsizetype listed);
 // The list of every result.
 QString resultsListName();
 

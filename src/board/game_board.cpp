@@ -79,6 +79,9 @@ void GameBoard::buildStatusLabels() {
     lblBestTitle = boardLabel(this, "lblBestTitle", "新記録＝", colors::kDarkBlue, colors::kCyan,
                               Qt::AlignHCenter);
     lblBest = boardLabel(this, "lblBest", "", colors::kDarkBlue, colors::kCyan, Qt::AlignLeft);
+    // Over the times of a teacher's list, where the title stood: the list's name.
+    lblListName =
+        boardLabel(this, "lblListName", round_.list.name, colors::kCyan, {}, Qt::AlignHCenter);
     lblScore->setAutoSize(true);
     lblTime->setAutoSize(true);
     parts_ = {{lblTitle, BoardPart::Title, namedFont(fonts::kHandwriting, 36, true, true)},
@@ -86,10 +89,12 @@ void GameBoard::buildStatusLabels() {
               {lblTime, BoardPart::Time, status},
               {lblGood, BoardPart::Good, status},
               {lblBestTitle, BoardPart::BestTitle, namedFont(fonts::kGothic, 18, true)},
-              {lblBest, BoardPart::Best, namedFont(fonts::kSansSerif, 13.5, true)}};
+              {lblBest, BoardPart::Best, namedFont(fonts::kSansSerif, 13.5, true)},
+              {lblListName, BoardPart::Title, status}};
     lblGood->hide();
     lblBestTitle->hide();
     lblBest->hide();
+    lblListName->hide();
 }
 
 void GameBoard::buildButtons() {
@@ -357,6 +362,7 @@ void GameBoard::Command1_Click() {
     lblTime->show();
     lblBest->hide();
     lblBestTitle->hide();
+    lblListName->hide();
     lblGood->hide();
     newRound();
     notice_->say(newRoundNotice(lblScore->caption()));
@@ -392,7 +398,9 @@ void GameBoard::cmdSeeTimes_Click() {
     lblGood->hide();
     lblBest->show();
     lblBestTitle->show();
-    notice_->say(resultsNotice(lblBest->caption().remove(QChar(0x200E)).simplified(), listed));
+    lblListName->setVisible(!round_.list.isBuiltIn());
+    notice_->say(resultsNotice(round_.list.name,
+                               lblBest->caption().remove(QChar(0x200E)).simplified(), listed));
 }
 
 void GameBoard::Form_Unload() {

@@ -78,6 +78,7 @@ private:
     Label* lblGood;             // "Very Good! You Finished!"
     Label* lblBestTitle;        // "新記録＝", over the best time
     Label* lblBest;             // the best record
+    Label* lblListName;         // the name of a teacher's list, over its times
     CommandButton* cmdSeeTimes; // "See All Times"
     CommandButton* Command1;    // "Start Again"
     ResultsList* List1;         // every record, newest first

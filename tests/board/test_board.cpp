@@ -636,6 +636,7 @@ private Q_SLOTS:
         QCOMPARE(app_->messages, QStringList{early.arg(words.size())});
         QVERIFY(readFile(list + "results.txt").startsWith("NO NAME"));
         QVERIFY(listed(0).contains("NO NAME") && listed(1).isNull());
+        QVERIFY(caption("lblListName") == "mine" && shown().contains("lblListName"));
         QVERIFY(!QFile::exists(folder_ + "results.txt"));
         const QStringList asked = app_->sounds.filter(QRegularExpression("^frmBack:open "));
         QCOMPARE(asked.filter("frmBack:open " + list).size(), asked.size() - 1);
