@@ -146,8 +146,8 @@ void GameBoard::buildCells(const WordList& list) {
 const QImage& GameBoard::picture(const QString& tag) {
     auto found = pictures_.find(tag);
     if (found == pictures_.end())
-        found = pictures_.insert(tag,
-                                 wordPicture(tag, picturesFolderFor(list_, platform().userFolder)));
+        found = pictures_.insert(
+            tag, wordPicture(tag, picturePathFor(list_, tag, platform().userFolder)));
     return *found;
 }
 

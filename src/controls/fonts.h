@@ -24,5 +24,8 @@ QFont namedFont(const QString& family, double points, bool bold, bool italic = f
 QFont wordFont();
 // How wide a word stands in that font, in twips.
 int wordWidth(const QString& word);
+// Whether that font, or any installed font Qt falls back on, draws every character of a word:
+// Korean, simplified Chinese or emoji draw as empty boxes where no font has them.
+bool wordDrawable(const QString& word);
 
 } // namespace pictolex

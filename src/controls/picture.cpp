@@ -52,14 +52,9 @@ QImage iconImage(const QString& name) {
     return best;
 }
 
-QImage wordPicture(const QString& word, const QString& userFolder) {
-    if (!userFolder.isEmpty()) {
-        for (const char* kind : {"png", "jpg"}) {
-            const QString path = userFolder + word + QLatin1Char('.') + QLatin1String(kind);
-            if (QImage picture = playerPicture(path); !picture.isNull())
-                return picture;
-        }
-    }
+QImage wordPicture(const QString& word, const QString& path) {
+    if (QImage picture = path.isEmpty() ? QImage() : playerPicture(path); !picture.isNull())
+        return picture;
     return iconImage(word);
 }
 

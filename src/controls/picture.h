@@ -32,9 +32,8 @@ private:
 // The 32 by 32 image of an icon from the program's resources, or an empty image.
 QImage iconImage(const QString& name);
 
-// The picture of a word: the player's own <word>.png or <word>.jpg from their folder, when it
-// is an ordinary file that can be read whole and cheaply, fitted into 32 by 32 logical pixels;
-// else the game's own.
-QImage wordPicture(const QString& word, const QString& userFolder);
+// The picture of a word: the one in the file at `path` (a teacher's, or the player's own), when
+// it can be shown (decodePicture), fitted into 32 by 32 logical pixels; else the game's own.
+QImage wordPicture(const QString& word, const QString& path);
 
 } // namespace pictolex

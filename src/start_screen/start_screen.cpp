@@ -38,7 +38,7 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& word, int
                      const QString& userFolder) {
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setImage(wordPicture(word, userFolder));
+    picture->setImage(wordPicture(word, picturePathFor(builtInList(), word, userFolder)));
     picture->placeTwips(QRect(left, 1470, 480, 480));
     return picture;
 }
@@ -52,7 +52,7 @@ Label* transparentLabel(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 StartScreen::StartScreen(const Platform& platform, const QString& askedList)
-    : StartScreenForm(platform), chosen_{builtInList(), {}, {}}, builtIn_(builtInList()) {
+    : StartScreenForm(platform), chosen_{builtInList(), {}, {}, {}}, builtIn_(builtInList()) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -168,12 +168,15 @@ void StartScreen::buildListControls() {
 // Reads and checks the list offered at `index` of cboList; a list that cannot be played says
 // why, and "Start" waits for another choice.
 void StartScreen::chooseList(int index) {
-    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}} : checkList(lists_[index - 1], wordWidth);
+    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}, {}}
+                         : checkList(lists_[index - 1], wordWidth, wordDrawable);
     QStringList lines;
     for (const Finding& finding : chosen_.findings)
         lines << findingText(finding);
     if (!lines.isEmpty())
         lines.prepend(notPlayableText());
+    for (const Finding& note : chosen_.notes)
+        lines << findingText(note);
     lblFindings->setCaption(lines.join(QLatin1Char('\n')));
     lblFindings->setToolTip(lblFindings->caption()); // whole, should it not fit
 
