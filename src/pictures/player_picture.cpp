@@ -48,10 +48,11 @@ DecodedPicture decoded(const QByteArray& bytes, int side) {
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const DecoderMessages messages;
+    const QByteArray format = reader.format(); // from the first bytes
     const QSize full = reader.size();
-    if (!full.isValid())
-        return {{}, PictureCheck::Unreadable};
-    const PictureFacts facts = pictureFacts(bytes, full, reader.format() == "jpeg");
+    if (!full.isValid()) // a picture cut short in its header, or none
+        return {{}, format.isEmpty() ? PictureCheck::Unreadable : PictureCheck::Damaged};
+    const PictureFacts facts = pictureFacts(bytes, full, format == "jpeg");
     if (decodingCost(facts, kLargestPictureSide) > kMostDecodingCost)
         return {{}, PictureCheck::TooLarge};
     if (!wholePng(bytes))
