@@ -111,7 +111,13 @@ QByteArray widened(QByteArrayView packed) {
 
 namespace {
 
-std::optional<WavData> parse(QByteArrayView bytes, WavFault& fault) {
+// The samples a file holds, and their format, before they are copied out.
+struct Samples {
+    Format format;
+    QByteArrayView bytes;
+};
+
+std::optional<Samples> parse(QByteArrayView bytes, WavFault& fault) {
     fault =
         bytes.isEmpty() ? WavFault{Fault::Empty} : WavFault{Fault::OtherFormat, otherFormat(bytes)};
     if (bytes.size() < 12 || bytes.first(4) != "RIFF" || bytes.sliced(8, 4) != "WAVE")
@@ -137,9 +143,7 @@ std::optional<WavData> parse(QByteArrayView bytes, WavFault& fault) {
                 fault = {Fault::NoSound};
                 return std::nullopt;
             }
-            const QByteArrayView samples = body.first(usable);
-            return WavData{int(format->sampleRate), format->channels, *sampleOf(*format),
-                           format->bits == 24 ? widened(samples) : samples.toByteArray()};
+            return Samples{*format, body.first(usable)};
         }
         at += 8 + declared + (declared & 1);
     }
@@ -150,7 +154,12 @@ std::optional<WavData> parse(QByteArrayView bytes, WavFault& fault) {
 
 std::optional<WavData> parseWav(QByteArrayView bytes) {
     WavFault fault;
-    return parse(bytes, fault);
+    const std::optional<Samples> found = parse(bytes, fault);
+    if (!found)
+        return std::nullopt;
+    const Format& f = found->format;
+    return WavData{int(f.sampleRate), f.channels, *sampleOf(f),
+                   f.bits == 24 ? widened(found->bytes) : found->bytes.toByteArray()};
 }
 
 WavFault wavFault(QByteArrayView bytes) {
