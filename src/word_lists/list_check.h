@@ -33,7 +33,8 @@ struct Finding {
         PictureTooLarge,    // the files too costly to show
         // Notes, which keep no list from being played:
         NearMiss,            // `names` are a file and the word it looks meant for
-        UnplayableRecording, // `names` is the file, `recording` why it does not play
+        UnplayableRecording, // `names` is the file, `recording` why it does not play; or
+                             // `number` its size when over kMostWavBytes
     };
     Kind kind;
     QStringList names;
