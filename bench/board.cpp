@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImageWriter>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -179,12 +180,58 @@ void chooseList() {
     sample("from choosing a list of 36 photos to the board shown", msSince(chosen), "ms", "-");
 }
 
+// The list chosen with the Down key, then from "Start" to the board shown and painted; or, when
+// its check refuses the list, the time of that check, from the choice to "Start" greyed out.
+void startList(const QString& pictures) {
+    const Instant chosen = std::chrono::steady_clock::now();
+    QTest::keyClick(&child<QComboBox>(window("frmS"), "cboList"), Qt::Key_Down);
+    QWidget& start = child(window("frmS"), "cmdStart");
+    if (!start.isEnabled()) {
+        sample("choosing a list of 36 " + pictures + ", refused", msSince(chosen), "ms", "<= 1000");
+        return;
+    }
+    const Instant started = std::chrono::steady_clock::now();
+    QTest::mouseClick(&start, Qt::LeftButton);
+    while (!window("frmBack").windowHandle() || !window("frmBack").windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::processEvents();
+    sample("from Start to the board shown, 36 " + pictures, msSince(started), "ms", "<= 1000");
+}
+
+// A photograph's soft shading and fine grain, as a camera gives them.
+QImage photograph(QSize size) {
+    QImage photo(size, QImage::Format_RGB32);
+    quint32 grain = 1;
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            grain = grain * 1664525u + 1013904223u;
+            const int g = int(grain >> 29);
+            line[x] = qRgb((x * 255 / size.width() + g) & 255, (y * 255 / size.height() + g) & 255,
+                           ((x + y) / 9 + g) & 255);
+        }
+    }
+    return photo;
+}
+
+// 36 progressive photographs of `size` in a list, in the player's folder `player`.
+void progressiveList(const QString& player, QSize size, const QString& photo) {
+    QImageWriter writer(photo, "JPG");
+    writer.setQuality(85);
+    writer.setProgressiveScanWrite(true);
+    if (!writer.write(photograph(size)))
+        throw std::runtime_error("cannot write a progressive photo");
+    putPictures(player + "/lists/photos", photo, true);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QByteArray mode = argc == 2 ? argv[1] : "";
+    const QByteArray mode = argc >= 2 ? argv[1] : "";
     if (mode == "--board" || mode == "--list")
         return playInside(argc, argv, mode == "--board" ? playBoard : chooseList);
+    if (mode == "--start" && argc == 3)
+        return playInside(argc, argv, [pictures = QString(argv[2])] { startList(pictures); });
     const QCoreApplication app(argc, argv);
     try {
         const QTemporaryDir work;
@@ -197,6 +244,16 @@ int main(int argc, char* argv[]) {
         putPictures(work.filePath("player/lists/photos"), work.filePath("photo.jpg"), true);
         for (int run = firstRun(); run <= runs(10); ++run)
             Game(work.filePath("player"), {"--list"}, run > 0).run();
+        // Progressive photographs from a phone, and the largest progressive ones that pass.
+        const std::pair<QSize, QString> progressive[] = {
+            {{4000, 3000}, "progressive photos of 4000 x 3000"},
+            {{1200, 900}, "progressive photos of 1200 x 900"}};
+        for (const auto& [size, pictures] : progressive) {
+            const QString player = work.filePath(QString::number(size.width()));
+            progressiveList(player, size, work.filePath(QString::number(size.width()) + ".jpg"));
+            for (int run = firstRun(); run <= runs(5); ++run)
+                Game(player, {"--start", pictures}, run > 0).run();
+        }
         for (int run = 1; run <= runs(5); ++run)
             Game({}, {"--board"}).run();
     } catch (const std::exception& error) {

@@ -164,6 +164,10 @@
         <source>there is not enough memory</source>
         <translation>メモリが足りない</translation>
     </message>
+    <message>
+        <source>there is no home folder to keep it in: HOME is %1, which is not an absolute path (one that starts with /)</source>
+        <translation>保存先のホームフォルダーがない（HOME が %1 で、/ で始まる絶対パスではない）</translation>
+    </message>
 </context>
 <context>
     <name>StartScreen</name>
@@ -211,24 +215,12 @@
         <translation>2 回以上書かれています: %1。</translation>
     </message>
     <message>
-        <source>A word may not hold a / or a control character: %1.</source>
-        <translation>単語に / や制御文字は使えません: %1。</translation>
-    </message>
-    <message>
         <source>Too long to fit under its picture: %1.</source>
         <translation>長すぎて絵の下に収まりません: %1。</translation>
     </message>
     <message>
-        <source>No picture (the word and .png or .jpg): %1.</source>
-        <translation>絵がありません（単語のあとに .png か .jpg）: %1。</translation>
-    </message>
-    <message>
         <source>The picture cannot be read: %1.</source>
         <translation>絵を読み込めません: %1。</translation>
-    </message>
-    <message>
-        <source>Too large to show quickly (at most 4 million pixels): %1.</source>
-        <translation>大きすぎてすぐには表示できません（400万画素まで）: %1。</translation>
     </message>
     <message>
         <source>This list cannot be played:</source>
@@ -239,16 +231,100 @@
         <translation>%1 で遊べます: %2 語。</translation>
     </message>
     <message>
-        <source>Silent, with no recording: %1.</source>
-        <translation>録音がないので声が出ません: %1。</translation>
-    </message>
-    <message>
         <source>The game&apos;s own words</source>
         <translation>ゲームの単語</translation>
     </message>
     <message>
         <source>There is no word list called %1.</source>
         <translation>%1 という単語リストはありません。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 32 MB.</source>
+        <translation>%1 は 32 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 は空です。</translation>
+    </message>
+    <message>
+        <source>%1 is not a WAVE file.</source>
+        <translation>%1 は WAVE ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not WAVE.</source>
+        <translation>%1 は %2 で、WAVE ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds compressed sound (%2): save it as PCM.</source>
+        <translation>%1 は圧縮された音声（%2）です。PCM で保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds samples of %2 bits: save it with 16-bit samples.</source>
+        <translation>%1 のサンプルは %2 ビットです。16 ビットで保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels: save it as mono or stereo.</source>
+        <translation>%1 は %2 チャンネルです。モノラルかステレオで保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 has %2 samples a second: save it at 4,000 to 192,000.</source>
+        <translation>%1 のサンプリング周波数は毎秒 %2 です。4,000〜192,000 で保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short, or holds no sound.</source>
+        <translation>%1 は途中で切れているか、音が入っていません。</translation>
+    </message>
+    <message>
+        <source>There is no words.txt, but there is %1: rename it to words.txt.</source>
+        <translation>words.txt はありませんが、%1 があります。名前を words.txt に変えてください。</translation>
+    </message>
+    <message>
+        <source>words.txt is UTF-16 text: save the file as UTF-8.</source>
+        <translation>words.txt は UTF-16 のテキストです。UTF-8 で保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is no language: write, say, # language: ja</source>
+        <translation>%1 は言語ではありません。たとえば # language: ja と書いてください</translation>
+    </message>
+    <message>
+        <source>A word may not hold a /, a control character or an invisible one: %1.</source>
+        <translation>単語に /、制御文字、見えない文字は使えません: %1。</translation>
+    </message>
+    <message>
+        <source>No font on this computer can draw: %1.</source>
+        <translation>このコンピューターのフォントでは表示できません: %1。</translation>
+    </message>
+    <message>
+        <source>No picture (the word and .png, .jpg or .jpeg): %1.</source>
+        <translation>絵がありません（単語に .png、.jpg、.jpeg を付けた名前）: %1。</translation>
+    </message>
+    <message>
+        <source>The picture is damaged or cut short: %1.</source>
+        <translation>絵が壊れているか、途中で切れています: %1。</translation>
+    </message>
+    <message>
+        <source>Too large to show quickly: %1.</source>
+        <translation>大きすぎてすぐに表示できません: %1。</translation>
+    </message>
+    <message>
+        <source>Found %1 for %2: name it like the word, with .png, .jpg, .jpeg or .wav.</source>
+        <translation>%2 のつもりの %1 があります。単語と同じ名前に .png、.jpg、.jpeg、.wav を付けてください。</translation>
+    </message>
+    <message>
+        <source>Spoken by the computer&apos;s voice, with no recording: %1.</source>
+        <translation>録音がないため、コンピューターの声で読み上げます: %1。</translation>
+    </message>
+    <message>
+        <source>Silent, with no recording and no voice on this computer for %1 (%2): %3.</source>
+        <translation>録音がなく、このコンピューターに %1（%2）の声がないため、音が出ません: %3。</translation>
+    </message>
+    <message>
+        <source>--check-list needs the folder of a list, or a list&apos;s name.</source>
+        <translation>--check-list にはリストのフォルダーかリストの名前が必要です。</translation>
     </message>
 </context>
 </TS>

@@ -76,9 +76,9 @@ int runProgram(int argc, char* argv[]) {
                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (arguments.help || !mistakeText(arguments).isEmpty() ||
-        (noDisplay && arguments.checkFolder.isEmpty()))
+        (noDisplay && arguments.checkFolder.isNull()))
         return tellTheTerminal(argc, argv, arguments);
-    if (!arguments.checkFolder.isEmpty()) {
+    if (!arguments.checkFolder.isNull()) { // given, if empty
         // Words are measured in the board's font, which needs fonts but no display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

@@ -14,6 +14,7 @@
 #include "design/fonts.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
+#include "round/round_pictures.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -37,7 +38,8 @@ const Pointer kMouse{QPointingDevice::primaryPointingDevice(), 0};
 } // namespace
 
 GameBoard::GameBoard(const Platform& platform, Round round)
-    : Form(platform), round_(std::move(round)), pictures_(round_.picturesFolder()) {
+    : Form(platform), round_(std::move(round)) {
+    pictures_.setOwn(round_.pictures);
     setObjectName(QStringLiteral("frmBack"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setBackColor(colors::kBlue);
@@ -61,6 +63,10 @@ GameBoard::GameBoard(const Platform& platform, Round round)
     Timer1 = new WindowTimer(1000, true, platform.realTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &WindowTimer::timeout, this, &GameBoard::Timer1_Timer);
+    connect(&rereading_, &QFutureWatcherBase::finished, this, [this] {
+        pictures_.setOwn(shownPictures(round_.list, rereading_.future()));
+        showTiles(true);
+    });
     connect(this, &Form::loaded, this, &GameBoard::Form_Load);
     connect(this, &Form::unloading, this, &GameBoard::Form_Unload);
 }
@@ -366,6 +372,9 @@ void GameBoard::Command1_Click() {
     lblGood->hide();
     newRound();
     notice_->say(newRoundNotice(lblScore->caption()));
+    // The round's own pictures read again, as a teacher may have mended one; they show as soon
+    // as they are read.
+    rereading_.setFuture(readPictures(round_.list, round_.playerFolder));
 }
 
 void GameBoard::cmdSeeTimes_Click() {

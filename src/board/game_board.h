@@ -4,11 +4,13 @@
 
 #include "board/tile_pictures.h"
 #include "controls/form.h"
+#include "pictures/player_picture.h"
 #include "round/round.h"
 #include "rules/board_layout.h"
 #include "rules/board_model.h"
 
 #include <QFont>
+#include <QFutureWatcher>
 #include <vector>
 
 class QTouchEvent;
@@ -104,6 +106,7 @@ private:
     int picked_ = 0; // the cell whose picture is picked, or 0
     GameClock clock_;
     TilePictures pictures_;
+    QFutureWatcher<DecodedPicture> rereading_; // the round's own pictures, on Start Again
 };
 
 } // namespace pictolex

@@ -3,7 +3,6 @@
 #include "board/tile_pictures.h"
 
 #include "controls/picture.h"
-#include "pictures/player_picture.h"
 
 #include <QPainter>
 #include <cmath>
@@ -27,6 +26,11 @@ QImage inSquare(const QImage& picture, int pixels) {
 
 } // namespace
 
+void TilePictures::setOwn(QHash<QString, QImage> own) {
+    own_ = std::move(own);
+    shown_.clear();
+}
+
 bool TilePictures::setSize(int side, qreal ratio) {
     if (side == side_ && ratio == ratio_)
         return false;
@@ -39,25 +43,16 @@ bool TilePictures::setSize(int side, qreal ratio) {
 const QImage& TilePictures::picture(const QString& word) {
     if (const auto found = shown_.constFind(word); found != shown_.constEnd())
         return *found;
-    auto source = sources_.constFind(word);
-    if (source == sources_.constEnd())
-        source = sources_.insert(word, this->source(word));
     const int pixels = int(std::lround(side_ * ratio_));
-    // The game's own pictures show their 16-colour icons at the icons' own size.
-    QImage shown =
-        source->builtIn && pixels == 32 ? iconImage(word) : inSquare(source->image, pixels);
+    QImage shown;
+    if (const auto own = own_.constFind(word); own != own_.constEnd())
+        shown = inSquare(*own, pixels);
+    else if (pixels == 32) // the game's own 16-colour icon, at its own size
+        shown = iconImage(word);
+    else
+        shown = inSquare(largePicture(word), pixels);
     shown.setDevicePixelRatio(ratio_);
     return *shown_.insert(word, shown);
-}
-
-TilePictures::Source TilePictures::source(const QString& word) const {
-    if (!folder_.isEmpty()) {
-        for (const char* kind : {".png", ".jpg"})
-            if (QImage own = playerPicture(folder_ + word + QLatin1String(kind)); !own.isNull())
-                return {own, false};
-    }
-    const QImage large(QStringLiteral(":/pictures/%1.png").arg(word));
-    return {large.isNull() ? iconImage(word) : large, true};
 }
 
 } // namespace pictolex

@@ -41,14 +41,14 @@ QImage iconImage(const QString& name) {
     return best;
 }
 
-QImage wordPicture(const QString& word, const QString& userFolder) {
-    if (!userFolder.isEmpty()) {
-        for (const char* kind : {"png", "jpg"}) {
-            const QString path = userFolder + word + QLatin1Char('.') + QLatin1String(kind);
-            if (QImage picture = playerPicture(path); !picture.isNull())
-                return picture;
-        }
-    }
+QImage largePicture(const QString& word) {
+    const QImage large(QStringLiteral(":/pictures/%1.png").arg(word));
+    return large.isNull() ? iconImage(word) : large;
+}
+
+QImage wordPicture(const QString& word, const QString& path) {
+    if (QImage picture = path.isEmpty() ? QImage() : playerPicture(path); !picture.isNull())
+        return picture;
     return iconImage(word);
 }
 

@@ -26,10 +26,12 @@ private:
 
 // The 32 by 32 image of an icon from the program's resources, or an empty image.
 QImage iconImage(const QString& name);
+// The game's own picture of a word, large enough to show sharp at any size a tile has: its large
+// picture from the program's resources, or its icon where it has none.
+QImage largePicture(const QString& word);
 
-// The picture of a word: the player's own <word>.png or <word>.jpg from their folder, when it
-// is an ordinary file that can be read whole and cheaply, fitted into 32 by 32 logical pixels;
-// else the game's own.
-QImage wordPicture(const QString& word, const QString& userFolder);
+// The picture of a word: the one in the file at `path` (a teacher's, or the player's own), when
+// it can be shown (decodePicture), fitted into 32 by 32 logical pixels; else the game's own.
+QImage wordPicture(const QString& word, const QString& path);
 
 } // namespace pictolex

@@ -4,8 +4,10 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QStringList>
 #include <algorithm>
+#include <QTextLayout>
 #include <cmath>
 
 namespace pictolex {
@@ -64,6 +66,17 @@ QFont scaledFont(const QFont& font, double scale) {
 
 int wordWidth(const QString& word) {
     return QFontMetrics(wordFont()).horizontalAdvance(word);
+}
+
+bool wordDrawable(const QString& word) {
+    // Laid out as a label lays it out, fallback fonts and all: glyph 0 is the empty box.
+    QTextLayout layout(word, wordFont());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::none_of(runs.cbegin(), runs.cend(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
 }
 
 } // namespace pictolex

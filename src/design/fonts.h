@@ -31,5 +31,8 @@ QFont scaledFont(const QFont& font, double scale);
 QFont wordFont();
 // How wide a word stands in that font, in logical pixels.
 int wordWidth(const QString& word);
+// Whether that font, or any installed font Qt falls back on, draws every character of a word:
+// Korean, simplified Chinese or emoji draw as empty boxes where no font has them.
+bool wordDrawable(const QString& word);
 
 } // namespace pictolex

@@ -45,6 +45,18 @@ QString notAllRead(const QString& reason) {
         .arg(reason);
 }
 
+// Why there is no folder for the log: a home of no absolute path is no home.
+QString noHomeText() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty())
+        return QCoreApplication::translate(
+            "Results", "there is no home folder to keep it in (HOME is not set)");
+    return QCoreApplication::translate(
+               "Results", "there is no home folder to keep it in: HOME is %1, which is not an "
+                          "absolute path (one that starts with /)")
+        .arg(u'“' + home + u'”');
+}
+
 } // namespace
 
 ResultsLog::ResultsLog(QString filePath, AppendCalls calls)
@@ -54,8 +66,7 @@ QString ResultsLog::append(const QString& line, bool* mayBeSaved) const {
     if (mayBeSaved)
         *mayBeSaved = false;
     if (path_.isEmpty())
-        return notSaved(QCoreApplication::translate(
-            "Results", "there is no home folder to keep it in (HOME is not set)"));
+        return notSaved(noHomeText());
     if (line.contains(u'\n') || line.contains(u'\r'))
         return notSaved(QCoreApplication::translate("Results", "the record holds a line break"));
     if (const QString reason = makeFolder(QFileInfo(path_).absolutePath()); !reason.isEmpty())

@@ -9,10 +9,6 @@ QString Round::loggedName() const {
     return playerName.isEmpty() ? QStringLiteral("NO NAME") : playerName;
 }
 
-QString Round::picturesFolder() const {
-    return picturesFolderFor(list, playerFolder);
-}
-
 QString Round::soundPath(const QString& word) const {
     return soundPathFor(list, word, soundsFolder);
 }

@@ -4,6 +4,9 @@
 
 #include "word_lists/word_list.h"
 
+#include <QHash>
+#include <QImage>
+
 namespace pictolex {
 
 // What the start screen hands the board when the player presses "Start": who plays, which words,
@@ -14,11 +17,11 @@ struct Round {
     WordList list;        // the words to play
     QString soundsFolder; // the game's own sounds, with a trailing '/'
     QString playerFolder; // the player's own folder, with a trailing '/'; empty when none
+    // The pictures read for the words in place of the game's own, by word (readPictures).
+    QHash<QString, QImage> pictures;
 
     // The name a record is logged under: the one typed, or "NO NAME" when none was.
     QString loggedName() const;
-    // The folder whose <word>.png or .jpg shows a word's picture.
-    QString picturesFolder() const;
     // The recording of a word.
     QString soundPath(const QString& word) const;
     // The game's own sound of that name, such as "good.wav".

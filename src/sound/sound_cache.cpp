@@ -9,9 +9,6 @@
 namespace pictolex {
 
 namespace {
-// Anything larger is no word or fanfare of ours.
-constexpr qint64 kMaxSoundBytes = 32 * 1024 * 1024;
-
 qint64 bytesOf(const std::shared_ptr<const WavData>& data) {
     return data ? data->samples.size() : 0;
 }
@@ -26,7 +23,7 @@ std::shared_ptr<const WavData> SoundCache::load(const QString& path) {
         return found->data;
     }
     std::shared_ptr<const WavData> data;
-    if (const std::optional<QByteArray> bytes = readRegularFile(path, kMaxSoundBytes)) {
+    if (const std::optional<QByteArray> bytes = readRegularFile(path, kMostWavBytes)) {
         if (std::optional<WavData> wav = parseWav(*bytes))
             data = std::make_shared<const WavData>(std::move(*wav));
     }

@@ -21,6 +21,8 @@ constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
 constexpr quint16 kExtensible = 0xFFFE;
 
+using Fault = WavFault::Kind;
+
 quint16 u16(QByteArrayView b, qsizetype at) {
     return qFromLittleEndian<quint16>(b.data() + at);
 }
@@ -50,6 +52,53 @@ std::optional<WavData::Sample> sampleOf(const Format& f) {
     return std::nullopt;
 }
 
+// The common compressions inside a WAVE file, by their format tags.
+QByteArray compression(quint16 tag) {
+    switch (tag) {
+    case 0x0002:
+    case 0x0011:
+        return "ADPCM";
+    case 0x0006:
+        return "A-law";
+    case 0x0007:
+        return "\xC2\xB5-law";
+    case 0x0050:
+    case 0x0055:
+        return "MP3";
+    default:
+        return "0x" + QByteArray::number(tag, 16).rightJustified(4, '0').toUpper();
+    }
+}
+
+// Why a format gives no sound the game plays.
+WavFault formatFault(const Format& f) {
+    if (f.tag != kPcm && f.tag != kFloat)
+        return {Fault::Compressed, compression(f.tag)};
+    if (!sampleOf(f))
+        return {Fault::SampleBits, {}, f.bits};
+    if (f.channels < 1 || f.channels > 2)
+        return {Fault::Channels, {}, f.channels};
+    if (f.sampleRate < 4000 || f.sampleRate > 192000)
+        return {Fault::SampleRate, {}, f.sampleRate};
+    return {};
+}
+
+// What a file that is no RIFF WAVE is, by its first bytes, when it is a common sound format.
+QByteArray otherFormat(QByteArrayView bytes) {
+    if (bytes.startsWith("ID3") ||
+        (bytes.size() >= 2 && quint8(bytes[0]) == 0xFF && (quint8(bytes[1]) & 0xE0) == 0xE0))
+        return "MP3";
+    if (bytes.size() >= 12 && bytes.sliced(4, 4) == "ftyp")
+        return "M4A";
+    if (bytes.startsWith("OggS"))
+        return "Ogg";
+    if (bytes.startsWith("fLaC"))
+        return "FLAC";
+    if (bytes.startsWith("FORM"))
+        return "AIFF";
+    return {};
+}
+
 // 24-bit samples, which sound outputs do not take, as 32-bit ones: each gains a low byte of 0.
 QByteArray widened(QByteArrayView packed) {
     QByteArray wide(packed.size() / 3 * 4, '\0');
@@ -60,9 +109,20 @@ QByteArray widened(QByteArrayView packed) {
 
 } // namespace
 
-std::optional<WavData> parseWav(QByteArrayView bytes) {
+namespace {
+
+// The samples a file holds, and their format, before they are copied out.
+struct Samples {
+    Format format;
+    QByteArrayView bytes;
+};
+
+std::optional<Samples> parse(QByteArrayView bytes, WavFault& fault) {
+    fault =
+        bytes.isEmpty() ? WavFault{Fault::Empty} : WavFault{Fault::OtherFormat, otherFormat(bytes)};
     if (bytes.size() < 12 || bytes.first(4) != "RIFF" || bytes.sliced(8, 4) != "WAVE")
         return std::nullopt;
+    fault = {Fault::NoSound};
     std::optional<Format> format;
     qsizetype at = 12;
     while (at + 8 <= bytes.size()) {
@@ -75,21 +135,37 @@ std::optional<WavData> parseWav(QByteArrayView bytes) {
         } else if (id == "data") {
             if (!format)
                 return std::nullopt;
-            const std::optional<WavData::Sample> sample = sampleOf(*format);
+            if (fault = formatFault(*format); fault.kind != Fault::None)
+                return std::nullopt;
             const int frame = format->channels * (format->bits / 8);
-            if (!sample || format->channels < 1 || format->channels > 2 ||
-                format->sampleRate < 4000 || format->sampleRate > 192000)
-                return std::nullopt;
             const qsizetype usable = body.size() - body.size() % frame;
-            if (usable == 0)
+            if (usable == 0) {
+                fault = {Fault::NoSound};
                 return std::nullopt;
-            const QByteArrayView samples = body.first(usable);
-            return WavData{int(format->sampleRate), format->channels, *sample,
-                           format->bits == 24 ? widened(samples) : samples.toByteArray()};
+            }
+            return Samples{*format, body.first(usable)};
         }
         at += 8 + declared + (declared & 1);
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<WavData> parseWav(QByteArrayView bytes) {
+    WavFault fault;
+    const std::optional<Samples> found = parse(bytes, fault);
+    if (!found)
+        return std::nullopt;
+    const Format& f = found->format;
+    return WavData{int(f.sampleRate), f.channels, *sampleOf(f),
+                   f.bits == 24 ? widened(found->bytes) : found->bytes.toByteArray()};
+}
+
+WavFault wavFault(QByteArrayView bytes) {
+    WavFault fault;
+    parse(bytes, fault);
+    return fault;
 }
 
 } // namespace pictolex

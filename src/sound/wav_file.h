@@ -17,6 +17,29 @@ struct WavData {
     QByteArray samples;
 };
 
+// The most a .wav file may hold: no word or fanfare of ours comes near it.
+inline constexpr qint64 kMostWavBytes = 32 * 1024 * 1024;
+
+// Why a file gives no sound that the game plays.
+struct WavFault {
+    enum class Kind {
+        None,        // it plays
+        Empty,       // no byte at all
+        OtherFormat, // no RIFF WAVE; `format` names it when it is a common one (MP3, M4A, ...)
+        Compressed,  // compressed samples; `format` names the compression (ADPCM, µ-law, ...)
+        SampleBits,  // samples of `number` bits, or floating point ones of 64
+        Channels,    // `number` channels
+        SampleRate,  // `number` samples a second
+        NoSound,     // cut short, or never holding a sound: no format or no samples
+    };
+    Kind kind = Kind::None;
+    QByteArray format = {};
+    qint64 number = 0;
+};
+
+// Why parseWav gives no sound for these bytes; Kind::None when it gives one.
+WavFault wavFault(QByteArrayView bytes);
+
 // Reads a RIFF WAVE file of 8, 16, 24 or 32-bit PCM or 32-bit float samples, mono or stereo,
 // 24-bit samples widened to 32 bits. Anything else, or anything damaged beyond use, gives
 // nothing. A data chunk cut short plays what is there.

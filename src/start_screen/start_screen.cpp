@@ -11,13 +11,17 @@
 #include "design/fonts.h"
 #include "design/units.h"
 #include "platform/install_layout.h"
+#include "round/round_pictures.h"
 #include "rules/demonstration.h"
+#include "start_screen/list_chooser.h"
 #include "start_screen/name_box.h"
 #include "word_lists/list_choice.h"
 #include "word_lists/list_texts.h"
 
 #include <QComboBox>
+#include <QScrollArea>
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 namespace pictolex {
@@ -39,7 +43,7 @@ Picture* demoPicture(QWidget* parent, const char* name, const QString& word, int
                      const QString& userFolder) {
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setImage(wordPicture(word, userFolder));
+    picture->setImage(wordPicture(word, picturePathFor(builtInList(), word, userFolder)));
     place(picture, left, 1470, 480, 480);
     return picture;
 }
@@ -53,7 +57,7 @@ Label* transparentLabel(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 StartScreen::StartScreen(const Platform& platform, const QString& askedList)
-    : Form(platform), chosen_{builtInList(), {}, {}}, builtIn_(builtInList()) {
+    : Form(platform), chosen_{builtInList(), {}, {}, {}}, builtIn_(builtInList()) {
     setObjectName(QStringLiteral("frmS"));
     setWindowTitle(QStringLiteral("Pictolex"));
     setFixedSize(kClientSize);
@@ -121,6 +125,7 @@ void StartScreen::buildNameAndStart() {
     cmdStart->setFont(namedFont(fonts::kPopP, 18, false));
     place(cmdStart, 5220, 4110, 1635, 495);
     connect(cmdStart, &QPushButton::clicked, this, &StartScreen::cmdStart_Click);
+    connect(&reading_, &QFutureWatcherBase::finished, this, &StartScreen::startRound);
 
     setTabOrder(txtName, cmdStart);
     txtName->setFocus();
@@ -151,7 +156,7 @@ void StartScreen::buildListControls() {
     lblList = transparentLabel(this, "lblList", QCoreApplication::translate("StartScreen", "Words"),
                                namedFont(fonts::kPopS, 18, false), Qt::AlignRight);
     place(lblList, 1380, 5490, 1635, 435);
-    cboList = new QComboBox(this);
+    cboList = new ListChooser(this);
     cboList->setObjectName(QStringLiteral("cboList"));
     cboList->setFont(namedFont(fonts::kSansSerif, 12, true));
     cboList->addItem(builtInListTitle());
@@ -159,11 +164,19 @@ void StartScreen::buildListControls() {
         cboList->addItem(list.name);
     place(cboList, 3180, 5430, 3675, 435);
     connect(cboList, &QComboBox::activated, this, &StartScreen::cboList_Click);
-    lblFindings = transparentLabel(this, "lblFindings", QString(),
+    connect(cboList, &ListChooser::opening, this, &StartScreen::lookForLists);
+    // However many the findings, they stay in their room, which scrolls.
+    auto* findings = new QScrollArea(this);
+    findings->setFrameShape(QFrame::NoFrame);
+    findings->setWidgetResizable(true);
+    findings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    findings->viewport()->setAutoFillBackground(false);
+    place(findings, 705, 5970, 6255, 1140);
+    lblFindings = transparentLabel(findings, "lblFindings", QString(),
                                    namedFont(fonts::kSansSerif, 9.75, false), Qt::AlignLeft);
     lblFindings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblFindings->setWordWrap(true);
-    place(lblFindings, 705, 5970, 6255, 1140);
+    findings->setWidget(lblFindings);
     setTabOrder(txtName, cboList);
     setTabOrder(cboList, cmdStart);
 }
@@ -171,16 +184,54 @@ void StartScreen::buildListControls() {
 // Reads and checks the list offered at `index` of cboList; a list that cannot be played says
 // why, and "Start" waits for another choice.
 void StartScreen::chooseList(int index) {
-    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}} : checkList(lists_[index - 1], wordFits);
+    chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}, {}}
+                         : checkList(lists_[index - 1], wordFits, wordDrawable);
     QStringList lines;
     for (const Finding& finding : chosen_.findings)
         lines << findingText(finding);
     if (!lines.isEmpty())
         lines.prepend(notPlayableText());
+    for (const Finding& note : chosen_.notes)
+        lines << findingText(note);
     lblFindings->setCaption(lines.join(QLatin1Char('\n')));
-    lblFindings->setToolTip(lblFindings->caption()); // whole, should it not fit
 
     cmdStart->setEnabled(chosen_.playable());
+}
+
+// Looks for the lists again, as a teacher may have added, mended or removed one since: the
+// choice shows them as they are now, keeping the list chosen while it is there. The game's own
+// words are chosen in place of one that is gone.
+void StartScreen::lookForLists() {
+    const QList<ListPlace> found = findLists(platform().userFolder, rootPath_);
+    const auto names = [](const QList<ListPlace>& places) {
+        QStringList listed;
+        for (const ListPlace& list : places)
+            listed << list.name;
+        return listed;
+    };
+    if (names(found) == names(lists_))
+        return;
+    const QString chosen = cboList && cboList->currentIndex() > 0
+                               ? lists_[cboList->currentIndex() - 1].name
+                               : QString();
+    lists_ = found;
+    if (!cboList)
+        buildListControls();
+    const QSignalBlocker quiet(cboList);
+    cboList->clear();
+    cboList->addItem(builtInListTitle());
+    cboList->addItems(names(lists_));
+    const int index = int(names(lists_).indexOf(chosen)) + 1;
+    cboList->setCurrentIndex(index);
+    if (index == 0)
+        chooseList(0);
+}
+
+void StartScreen::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    // A teacher who made a list elsewhere comes back to the game: it is looked for.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !rootPath_.isEmpty())
+        lookForLists();
 }
 
 void StartScreen::cboList_Click(int index) {
@@ -216,12 +267,36 @@ void StartScreen::moveEvent(QMoveEvent* event) {
     }
 }
 
+// "Start" silences the start screen and stops its demonstration at once; the chosen list is
+// checked again, as it may have changed since it was chosen, and the round's own pictures are
+// read whole before the board shows, so that none of that counts in the child's time.
 void StartScreen::cmdStart_Click() {
+    if (reading_.isRunning())
+        return;
+    if (cboList && cboList->currentIndex() > 0) {
+        chooseList(cboList->currentIndex());
+        if (!chosen_.playable())
+            return;
+    }
     stopSound(*this);
-    hide();
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    Q_EMIT started(Round{txtName->text(), wordList(), rootPath_, platform().userFolder});
+    const QStringList paths = picturePathsFor(wordList(), platform().userFolder);
+    if (std::all_of(paths.cbegin(), paths.cend(), [](const QString& p) { return p.isEmpty(); })) {
+        startRound();
+        return;
+    }
+    cmdStart->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    reading_.setFuture(readPictures(wordList(), platform().userFolder));
+}
+
+void StartScreen::startRound() {
+    unsetCursor();
+    cmdStart->setEnabled(true);
+    hide();
+    Q_EMIT started(Round{txtName->text(), wordList(), rootPath_, platform().userFolder,
+                         shownPictures(wordList(), reading_.future())});
 }
 
 void StartScreen::Form_Unload() {

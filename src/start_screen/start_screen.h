@@ -3,16 +3,17 @@
 #pragma once
 
 #include "controls/form.h"
+#include "pictures/player_picture.h"
 #include "round/round.h"
 #include "word_lists/list_check.h"
 
+#include <QFutureWatcher>
 #include <array>
-
-class QComboBox;
 
 namespace pictolex {
 
 class CommandButton;
+class ListChooser;
 class Label;
 class NameBox;
 class Picture;
@@ -28,6 +29,7 @@ public:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 Q_SIGNALS:
     // "Start" was pressed: the start screen is hidden and silent, and hands over the round.
@@ -38,6 +40,7 @@ private:
     void Form_Unload();
     void centre();
     void cmdStart_Click();
+    void startRound();
     void Timer1_Timer();
     void Timer2_Timer();
     void lbl1_Change();
@@ -51,6 +54,7 @@ private:
     void buildListChoice(const QString& askedList);
     void buildListControls();
     void chooseList(int index);
+    void lookForLists();
     const WordList& wordList() const;
 
     Label* Label3;           // the title
@@ -69,16 +73,17 @@ private:
     WindowTimer* Timer1;     // a step of the demonstration
     WindowTimer* Timer2;     // the last two words of the demonstration
     // Only when there are lists:
-    Label* lblList = nullptr;     // "Words", before the choice
-    QComboBox* cboList = nullptr; // the game's own words, then each list by name
-    Label* lblFindings = nullptr; // why the chosen list cannot be played
+    Label* lblList = nullptr;       // "Words", before the choice
+    ListChooser* cboList = nullptr; // the game's own words, then each list by name
+    Label* lblFindings = nullptr;   // why the chosen list cannot be played
 
     QList<ListPlace> lists_; // as cboList offers them, after the game's own words
     CheckedList chosen_;
     WordList builtIn_;
     QString rootPath_;
     int timer2Ticks_ = 0;
-    bool framed_ = false; // centred by the frame the window manager put round it
+    QFutureWatcher<DecodedPicture> reading_; // the round's own pictures, after "Start"
+    bool framed_ = false;                    // centred by the frame the window manager put round it
     // The pictures' left edges in twips, exactly as the demonstration sets them.
     std::array<float, 4> demoLefts_{};
 };

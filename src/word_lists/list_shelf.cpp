@@ -9,6 +9,19 @@
 
 namespace pictolex {
 
+namespace {
+
+// A folder that holds anything but the times of a list.
+bool holdsAList(const QString& folder) {
+    const QStringList times{QStringLiteral("results.txt"), QStringLiteral("results.txt.lock")};
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::System |
+                                                     QDir::Hidden | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&times](const QString& name) { return !times.contains(name); });
+}
+
+} // namespace
+
 QString listsFolderOf(const QString& dataFolder) {
     return dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("lists/");
 }
@@ -20,12 +33,15 @@ QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFol
         if (folder.isEmpty())
             continue;
         for (const QString& name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString place = folder + name + QLatin1Char('/');
             const auto same = std::find_if(places.begin(), places.end(),
                                            [&name](const ListPlace& p) { return p.name == name; });
+            if (!holdsAList(place))
+                continue;
             if (same == places.end())
-                places << ListPlace{name, folder + name + QLatin1Char('/')};
+                places << ListPlace{name, place};
             else if (!QFileInfo::exists(same->folder + QStringLiteral("words.txt")))
-                same->folder = folder + name + QLatin1Char('/'); // it holds only the times
+                same->folder = place; // the player's holds no list, but what is left of one
         }
     }
     std::sort(places.begin(), places.end(), [](const ListPlace& a, const ListPlace& b) {
@@ -33,6 +49,13 @@ QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFol
         return order != 0 ? order < 0 : a.name < b.name;
     });
     return places;
+}
+
+ListPlace findList(const QString& name, const QString& playerFolder, const QString& sharedFolder) {
+    for (const ListPlace& place : findLists(playerFolder, sharedFolder))
+        if (place.name == name)
+            return place;
+    return {};
 }
 
 } // namespace pictolex

@@ -18,8 +18,13 @@ struct ListPlace {
 QString listsFolderOf(const QString& dataFolder);
 
 // The lists in the player's folder and in the game's shared folder, by name with capitals
-// ignored. A player's list hides a shared one of the same name, unless it has no words.txt:
-// then it is the folder that holds the shared list's times. Only the folders are listed.
+// ignored. A folder that holds nothing but a list's times (results.txt and its lock) is no
+// list: it is what is left in the player's folder of a shared list, or of a list removed. A
+// player's list hides a shared one of the same name, unless it has no words.txt. Only the
+// folders are listed.
 QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFolder);
+
+// The list of that name among them; its name is empty when there is none.
+ListPlace findList(const QString& name, const QString& playerFolder, const QString& sharedFolder);
 
 } // namespace pictolex

@@ -15,7 +15,9 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QtTest>
 #include <sys/stat.h>
@@ -490,6 +492,26 @@ private Q_SLOTS:
                  banana); // the demonstration's too
         drag(36, centre(2));
         QVERIFY(tile(2).image() == banana && word(2).backColor() == kCyan);
+    }
+
+    // However long the round's own pictures take to read after "Start", the child's time starts
+    // as the board shows: here the reading waits while ten seconds pass.
+    void timeStartsWithTheBoard() {
+        QImage photo(64, 64, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        QVERIFY(QDir().mkpath(folder_) && photo.save(folder_ + "banana.png"));
+        app_ = std::make_unique<TestApp>(folder_);
+        QThreadPool& pool = *QThreadPool::globalInstance();
+        QSemaphore held;
+        for (int i = 0; i < pool.maxThreadCount(); ++i)
+            pool.start([&held] { held.acquire(); });
+        startScreen().show();
+        click(startScreen(), "cmdStart");
+        app_->pass(10);
+        QVERIFY(!app_->windows.board());
+        held.release(pool.maxThreadCount());
+        tick(board(), "Timer1");
+        QCOMPARE(caption("lblTime"), QStringLiteral("Time = 0:00:00"));
     }
 
     void newRound_data() {

@@ -167,6 +167,16 @@ private Q_SLOTS:
         QVERIFY(logged ? error.isEmpty() && readFile(path) == kTaro : error.contains(reason));
     }
 
+    // With no folder for the log, the reason says what is wrong with HOME.
+    void saysWhatIsWrongWithHome() {
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", "ann");
+        const QString reason = ResultsLog({}).append("Ann 0:00:31");
+        qputenv("HOME", home);
+        QVERIFY2(reason.contains("HOME is “ann”, which is not an absolute path"),
+                 qPrintable(reason));
+    }
+
     // Whatever the log holds, up to the most that is read, the newest record shows first, at
     // once, with the best, each line decoded as far as it shows; a row shows from the left,
     // whatever controls of direction its name holds, and cut past a few hundred columns. A

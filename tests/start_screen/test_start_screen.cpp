@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/list_report.h"
+#include "app/translations.h"
 #include "controls/picture.h"
 #include "fakes.h"
 #include "word_lists/list_shelf.h"
@@ -8,8 +9,10 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -28,17 +31,66 @@ void copyExampleListTo(const QString& folder) {
         QFile::copy(PICTOLEX_EXAMPLE_LIST + file, folder + file);
 }
 
-// Spoils a file of a list, as its first character says: '-' takes it away, '!' makes it no
-// picture, '|' a pipe with no writer, '+' a picture of too many pixels to show quickly.
-bool spoil(const QString& folder, const QString& how) {
-    const QString path = folder + how.mid(1);
-    QImage large(2000, 2001, QImage::Format_Mono);
-    large.fill(0);
-    if (how.isEmpty() || !QFile::remove(path))
-        return how.isEmpty();
-    return how[0] == '-' || (how[0] == '!' && writeFile(path, "GIF89a")) ||
-           (how[0] == '|' && ::mkfifo(QFile::encodeName(path), 0600) == 0) ||
-           (how[0] == '+' && large.save(path, "PNG"));
+// A WAVE file of 16-bit PCM samples, mono, that the game plays.
+QByteArray wav() {
+    return QByteArray::fromHex("52494646"
+                               "2c000000"
+                               "57415645"
+                               "666d7420"
+                               "10000000"
+                               "01000100"
+                               "803e0000"
+                               "007d0000"
+                               "02001000"
+                               "64617461"
+                               "08000000") +
+           QByteArray(8, '\1');
+}
+
+// A colour profile whose only tag is too short, which Qt warns about and passes over, in a JPEG.
+QByteArray jpegWithProfile(const QImage& image) {
+    const QByteArray icc = QByteArray::fromHex("0000009800000000021000006d6e74725247422058595a20") +
+                           QByteArray(12, '\0') + "acsp" + QByteArray(88, '\0') +
+                           QByteArray::fromHex("000000017258595a0000009000000004") +
+                           QByteArray(8, '\0');
+    const QByteArray marker = "ICC_PROFILE" + QByteArray::fromHex("000101") + icc;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    image.save(&buffer, "JPG");
+    const auto length = char(marker.size() + 2); // under 256
+    return jpeg.insert(2, QByteArray::fromHex("ffe200") + length + marker);
+}
+
+// Spoils files of a list, each as its first character says, in turn: '-' takes it away, '!' makes
+// it an MP3, '|' a pipe with no writer, '+' a picture of too many pixels to show quickly, '~' cuts
+// it to a third, '=' renames it to the name after ':'. '*', '^' and '&' write <word>.jpg in place
+// of <word>.png: the same picture, a progressive photograph of 3000 by 2000, or the picture with a
+// colour profile that Qt warns about; '>' writes a recording.
+bool spoil(const QString& folder, const QString& hows) {
+    for (const QString& how : hows.split(' ', Qt::SkipEmptyParts)) {
+        const QString path = folder + how.mid(1).section(':', 0, 0);
+        const QString png = path.chopped(4) + ".png";
+        QImage large(2000, 2001, QImage::Format_Mono), photo(3000, 2000, QImage::Format_RGB32);
+        large.fill(0);
+        photo.fill(Qt::darkGreen);
+        QImageWriter progressive(path, "JPG");
+        progressive.setProgressiveScanWrite(true);
+        const QByteArray bytes = readFile(QString("*^&").contains(how[0]) ? png : path);
+        QFile::remove(QString("*^&").contains(how[0]) ? png : path);
+        const bool done =
+            how[0] == '-' || (how[0] == '!' && writeFile(path, "ID3\3\0\0\0\0\0\0")) ||
+            (how[0] == '|' && ::mkfifo(QFile::encodeName(path), 0600) == 0) ||
+            (how[0] == '+' && large.save(path, "PNG")) ||
+            (how[0] == '~' && writeFile(path, bytes.first(bytes.size() / 3))) ||
+            (how[0] == '=' && writeFile(folder + how.section(':', 1), bytes)) ||
+            (how[0] == '*' && QImage::fromData(bytes).save(path, "JPG")) ||
+            (how[0] == '^' && progressive.write(photo)) ||
+            (how[0] == '&' && writeFile(path, jpegWithProfile(QImage::fromData(bytes)))) ||
+            (how[0] == '>' && writeFile(path, wav()));
+        if (!done)
+            return false;
+    }
+    return true;
 }
 
 // Where each control stands, in the order the controls were made.
@@ -159,50 +211,90 @@ private Q_SLOTS:
         QCOMPARE(found.size(), 2);
         QCOMPARE(found[0].folder + found[1].folder,
                  folder + "shared/lists/animals/" + folder + "lists/weather/");
+        // The chosen list removed, its times stay behind: that folder is no list, and the game's
+        // own words are chosen.
+        QVERIFY(QDir(folder + "shared").removeRecursively() &&
+                QFile::remove(folder + "settings.ini"));
+        QVERIFY(QDir(folder + "lists/animals").removeRecursively() &&
+                writeFile(folder + "lists/animals/results.txt", "Hanako 0:00:31\r\n") &&
+                writeFile(folder + "settings.ini", "[lists]\nchosen=animals\n"));
+        box = startWith({});
+        QVERIFY(box->currentIndex() == 0 && box->findText("animals") == -1);
+        QVERIFY(control(app_->startScreen(), "cmdStart").isEnabled());
+        copyExampleListTo(folder + "lists/birds/"); // made while the game is open
+        QTest::keyClick(box, Qt::Key_F4);           // the choice opens: looked for afresh
+        QCOMPARE(box->itemText(1), "birds");
     }
 
     // What keeps a list from being played is said on the start screen and by --check-list,
-    // alike; the game's own words can still be chosen and played.
+    // alike, in the reader's language (rows "ja: "), whatever the list's name; the game's own
+    // words can still be chosen and played.
     void listsThatCannotBePlayedSayWhy_data() {
         QTest::addColumn<QByteArray>("words"); // of words.txt; none: no words.txt
-        QTest::addColumn<QString>("spoilt");   // a file of the list, spoilt as spoil() says
-        QTest::addColumn<QString>("said");     // by --check-list
+        QTest::addColumn<QString>("spoilt");   // files of the list, spoilt as spoil() says
+        QTest::addColumn<QString>("said");     // by --check-list, at its end when it ends a line
         const QByteArray four = "sun\ncloud\nrain\nsnow\n";
+        const QString silent = "Silent, with no recording and no voice on this computer for ";
         QTest::newRow("BOM, CR LF, notes, blanks, no recordings")
-            << QByteArray("\xEF\xBB\xBF# weather\r\n sun \r\n\r\ncloud\r\nrain\r\nsnow")
+            << QByteArray(
+                   "\xEF\xBB\xBF# weather\r\n sun \r\n\r\ncloud\r\n# Language: ja\nrain\r\nsnow")
             << QString()
-            << "“mine” can be played: 4 words.\nSilent, with no recording: “sun”, “cloud”, “rain”, "
-               "“snow”.\n";
+            << "“50%1 mine” can be played: 4 words.\n" + silent +
+                   "Japanese (ja): “sun”, “cloud”, “rain”, “snow”.\n";
         QTest::newRow("no words.txt")
             << QByteArray() << QString() << "There is no words.txt in the list's folder.\n";
+        QTest::newRow("words.txt misnamed")
+            << four << "=words.txt:Words.TXT"
+            << "but there is “Words.TXT”: rename it to words.txt.\n";
         QTest::newRow("three words") << QByteArray("sun\ncloud\nrain") << QString()
                                      << "too few words (3): a list has 4 to 36.\n";
         QTest::newRow("37 words") << four.repeated(9) + "rain" << QString()
                                   << "too many words (37)";
+        QTest::newRow("twice as a reader sees them, invisible characters")
+            << four + "caf\xC3\xA9\nSun\ncafe\xCC\x81\n\xE2\x80\xAE"
+                      "cat\nsnow\xE2\x80\x8B"
+            << QString()
+            << "Listed more than once: “Sun”, “café”.\nA word may not hold a /, a control "
+               "character or an invisible one: “<U+202E>cat”, “snow<U+200B>”.";
         QTest::newRow("a slash, a tab") << four + "cloud/rain\nsnow\tfall" << QString()
-                                        << "control character: “cloud/rain”, “snow␉fall”.\n";
+                                        << "invisible one: “cloud/rain”, “snow␉fall”.";
         QTest::newRow("too wide")
             << four + "supercalifragilisticexpialidocious" << QString()
             << "Too long to fit under its picture: “supercalifragilisticexpialidocious”.";
-        QTest::newRow("a picture missing") << four << "-cloud.png"
-                                           << "No picture (the word and .png or .jpg): “cloud”.\n";
+        QTest::newRow("a picture missing, a near miss")
+            << four << "=cloud.png:cloud.png.png"
+            << "(the word and .png, .jpg or .jpeg): “cloud”.\nFound “cloud.png.png” for “cloud”";
         QTest::newRow("a picture that is none") << four << "!rain.png"
                                                 << "The picture cannot be read: “rain.png”.\n";
         QTest::newRow("a picture that is a pipe") << four << "|rain.png"
                                                   << "The picture cannot be read: “rain.png”.\n";
+        QTest::newRow("pictures cut short") << four << "~rain.png *cloud.jpg ~cloud.jpg"
+                                            << "damaged or cut short: “cloud.jpg”, “rain.png”.\n";
         QTest::newRow("words.txt a pipe") << four << "|words.txt"
                                           << "words.txt cannot be read.\n";
         QTest::newRow("a picture too large") << four << "+snow.png"
-                                             << "(at most 4 million pixels): “snow.png”.\n";
+                                             << "Too large to show quickly: “snow.png”.\n";
+        QTest::newRow("a progressive photograph") << four << "^snow.jpg"
+                                                  << "Too large to show quickly: “snow.jpg”.\n";
+        QTest::newRow("capitals, .jpeg, decomposed, a colour profile, an MP3")
+            << QByteArray("caf\xC3\xA9\nsun\nrain\nsnow\n")
+            << "=cloud.png:cafe\xCC\x81.JPEG &sun.jpg "
+               "=sun.jpg:Sun.JPG >Rain.WAV !snow.wav"
+            << "“snow.wav” is MP3, not WAVE.\n" + silent + "English (en): “café”, “sun”, “snow”.\n";
         QTest::newRow("not UTF-8") << four + "caf\xE9" << QString()
                                    << "Line 5 of words.txt is not UTF-8 text: save the file";
+        QTest::newRow("ja: UTF-16")
+            << QByteArray("\xFF\xFEs\0u\0n\0\r\0\n\0") << QString()
+            << "words.txt は UTF-16 のテキストです。UTF-8 で保存してください。\n";
     }
     void listsThatCannotBePlayedSayWhy() {
         QFETCH(QByteArray, words);
         QFETCH(QString, spoilt);
         QFETCH(QString, said);
+        if (QByteArray(QTest::currentDataTag()).startsWith("ja: "))
+            installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
         QTemporaryDir data;
-        const QString folder = data.path() + "/", list = folder + "lists/mine/";
+        const QString folder = data.path() + "/", list = folder + "lists/50%1 mine/";
         copyExampleListTo(list);
         QVERIFY(words.isNull() ? QFile::remove(list + "words.txt")
                                : writeFile(list + "words.txt", words));
@@ -210,14 +302,18 @@ private Q_SLOTS:
         QString report;
         QTextStream out(&report);
         const bool playable = reportList(list, out) == 0;
-        QVERIFY2(report.contains(said), qPrintable(report));
+        QVERIFY2(said.endsWith('\n') ? report.endsWith(said) : report.contains(said),
+                 qPrintable(report));
         app_.reset();
-        app_ = std::make_unique<TestApp>(folder, "mine");
+        app_ = std::make_unique<TestApp>(folder, "50%1 mine");
         app_->startScreen().show();
         QCOMPARE(control<Label>(app_->startScreen(), "lblFindings").caption(),
-                 playable ? QString() : notPlayableText() + '\n' + report.trimmed());
+                 playable ? report.section('\n', 1, -3)
+                          : notPlayableText() + '\n' + report.trimmed());
         QCOMPARE(control(app_->startScreen(), "cmdStart").isEnabled(), playable);
-        QCOMPARE(said.contains("can be played"), playable);
+        QCOMPARE(said.contains("can be played") || said.contains("Silent"), playable);
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            QCoreApplication::removeTranslator(translator);
         QTest::keyClick(&control(app_->startScreen(), "cboList"),
                         Qt::Key_Up); // the game's own words
         click(app_->startScreen(), "cmdStart");

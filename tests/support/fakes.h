@@ -77,9 +77,9 @@ struct TestApp : FakeMachine {
                   [this] { ++quits; }) {}
 
     StartScreen& startScreen() { return windows.startScreen(); }
-    // The board, which "Start" has made.
+    // The board, which "Start" has made, once the round's own pictures are read.
     GameBoard& board() {
-        if (!windows.board())
+        if (!QTest::qWaitFor([this] { return windows.board() != nullptr; }, 10000))
             qFatal("no board: Start was not pressed");
         return *windows.board();
     }
