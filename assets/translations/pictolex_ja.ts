@@ -326,5 +326,9 @@
         <source>--check-list needs the folder of a list, or a list&apos;s name.</source>
         <translation>--check-list にはリストのフォルダーかリストの名前が必要です。</translation>
     </message>
+    <message>
+        <source>%1 (%2 is the most that fits)</source>
+        <translation>%1（収まるのは %2 まで）</translation>
+    </message>
 </context>
 </TS>

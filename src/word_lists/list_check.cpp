@@ -55,19 +55,29 @@ std::optional<Finding> readWordsFile(const QString& folder, const FolderFiles& f
     return std::nullopt;
 }
 
+// The longest start of a word that fits under the picture of `cell`, in whole characters.
+QString mostThatFits(const QString& word, int cell, int cells, const WordFits& wordFits) {
+    QString start = word;
+    while (!start.isEmpty() && !wordFits(start, cell, cells))
+        start.chop(start.size() > 1 && start.back().isLowSurrogate() ? 2 : 1);
+    return start.trimmed();
+}
+
 // The words' own findings: twice, forbidden, too wide, not drawn. The words that may name files
 // go into `named`.
 void checkWords(const QStringList& words, const WordFits& wordFits, const WordDrawable& drawable,
                 CheckedList& checked, QStringList& named) {
     const auto cells = int(words.size());
-    QStringList seen, repeated, bad, wide, undrawn;
+    QStringList seen, repeated, bad, wide, fits, undrawn;
     for (int i = 0; i < cells; ++i) {
         const QString& word = words[i];
         if (seen.contains(foldedName(word)) && !repeated.contains(word))
             repeated << word;
         seen << foldedName(word);
-        if (wordFits && !wordFits(word, i + 1, cells))
+        if (wordFits && !wordFits(word, i + 1, cells)) {
             wide << word;
+            fits << mostThatFits(word, i + 1, cells, wordFits);
+        }
         if (forbidden(word)) {
             bad << word;
             continue;
@@ -85,7 +95,8 @@ void checkWords(const QStringList& words, const WordFits& wordFits, const WordDr
                                       {Kind::TooWide, wide},
                                       {Kind::NoFont, undrawn}})
         if (!names.isEmpty())
-            checked.findings << Finding{kind, names};
+            checked.findings << Finding{
+                kind, names, 0, {}, kind == Kind::TooWide ? fits : QStringList()};
 }
 
 // Each word's picture, decoded as the board decodes it.

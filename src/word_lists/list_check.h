@@ -40,6 +40,7 @@ struct Finding {
     QStringList names;
     qsizetype number = 0;
     WavFault recording = {};
+    QStringList fits = {}; // for TooWide: the most of each word that fits, a start of it
 };
 
 // A list as read from its folder: its words, what keeps it from being played, the notes worth

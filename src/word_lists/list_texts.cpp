@@ -124,9 +124,14 @@ QString findingText(const Finding& finding) {
                    "WordLists",
                    "A word may not hold a /, a control character or an invisible one: %1.")
             .arg(names);
-    case Kind::TooWide:
+    case Kind::TooWide: {
+        QStringList each;
+        for (qsizetype i = 0; i < finding.names.size(); ++i)
+            each << QCoreApplication::translate("WordLists", "%1 (%2 is the most that fits)")
+                        .arg(quoted({finding.names[i]}), quoted({finding.fits.value(i)}));
         return QCoreApplication::translate("WordLists", "Too long to fit under its picture: %1.")
-            .arg(names);
+            .arg(each.join(QStringLiteral(", ")));
+    }
     case Kind::NoFont:
         return QCoreApplication::translate("WordLists", "No font on this computer can draw: %1.")
             .arg(names);

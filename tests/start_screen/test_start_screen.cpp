@@ -258,9 +258,10 @@ private Q_SLOTS:
                "character or an invisible one: “<U+202E>cat”, “snow<U+200B>”.";
         QTest::newRow("a slash, a tab") << four + "cloud/rain\nsnow\tfall" << QString()
                                         << "invisible one: “cloud/rain”, “snow␉fall”.";
-        QTest::newRow("too wide")
-            << four + "supercalifragilisticexpialidocious" << QString()
-            << "Too long to fit under its picture: “supercalifragilisticexpialidocious”.";
+        QTest::newRow("too wide, where a long word fits in a short list")
+            << four + "hot air balloon\nsupercalifragilisticexpialidocious" << QString()
+            << "Too long to fit under its picture: “supercalifragilisticexpialidocious” "
+               "(“supercalifragilisticexpi” is the most that fits).\nNo picture";
         QTest::newRow("a picture missing, a near miss")
             << four << "=cloud.png:cloud.png.png"
             << "(the word and .png, .jpg or .jpeg): “cloud”.\nFound “cloud.png.png” for “cloud”";
