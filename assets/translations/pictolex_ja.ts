@@ -203,12 +203,12 @@
         <translation>words.txt の %1 行目が UTF-8 のテキストではありません。ファイルを UTF-8 で保存してください。</translation>
     </message>
     <message>
-        <source>words.txt holds too few words (%1): a list has 4 to 36.</source>
-        <translation>words.txt の単語が少なすぎます（%1 語）。リストは 4〜36 語です。</translation>
+        <source>words.txt holds too few words (%1): a list has %2 to %3.</source>
+        <translation>words.txt の単語が少なすぎます（%1 語）。リストは %2〜%3 語です。</translation>
     </message>
     <message>
-        <source>words.txt holds too many words (%1): a list has 4 to 36.</source>
-        <translation>words.txt の単語が多すぎます（%1 語）。リストは 4〜36 語です。</translation>
+        <source>words.txt holds too many words (%1): a list has %2 to %3.</source>
+        <translation>words.txt の単語が多すぎます（%1 語）。リストは %2〜%3 語です。</translation>
     </message>
     <message>
         <source>Listed more than once: %1.</source>

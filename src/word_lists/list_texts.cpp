@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_lists/list_texts.h"
 
+#include "rules/cells.h"
 #include "text/bidi.h"
 
 #include <QCoreApplication>
@@ -111,12 +112,16 @@ QString findingText(const Finding& finding) {
             .arg(names);
     case Kind::TooFewWords:
         return QCoreApplication::translate(
-                   "WordLists", "words.txt holds too few words (%1): a list has 4 to 36.")
-            .arg(number);
+                   "WordLists", "words.txt holds too few words (%1): a list has %2 to %3.")
+            .arg(number)
+            .arg(kFewestWords)
+            .arg(kCells);
     case Kind::TooManyWords:
         return QCoreApplication::translate(
-                   "WordLists", "words.txt holds too many words (%1): a list has 4 to 36.")
-            .arg(number);
+                   "WordLists", "words.txt holds too many words (%1): a list has %2 to %3.")
+            .arg(number)
+            .arg(kFewestWords)
+            .arg(kCells);
     case Kind::Repeated:
         return QCoreApplication::translate("WordLists", "Listed more than once: %1.").arg(names);
     case Kind::ForbiddenCharacter:
