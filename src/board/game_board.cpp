@@ -13,6 +13,7 @@
 #include "controls/window_timer.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
+#include "sound/sound_player.h"
 #include "windows/windows.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,11 @@ Label* boardLabel(QWidget* parent, const QString& name, const QString& caption, 
                   quint32 fore, quint32 back, Qt::Alignment alignment) {
     return makeLabel(parent, name, caption, font, {bgr(fore), back == kNone ? QColor() : bgr(back)},
                      alignment);
+}
+
+// A word as the child hears it: its recording, or else the word said in the list's language.
+Utterance spoken(const WordList& list, const QString& word, const QString& playerFolder) {
+    return {recordingsFor(list, word, frmS().rootPath(), playerFolder), word, list.language};
 }
 
 } // namespace
@@ -152,8 +158,7 @@ const QImage& GameBoard::picture(const QString& tag) {
 }
 
 void GameBoard::speak(int cell) {
-    // A list's word speaks its own recording, or nothing.
-    playSound(*this, soundPathFor(list_, model_.word(cell), frmS().rootPath()), list_.isBuiltIn());
+    playSound(*this, spoken(list_, model_.word(cell), platform().userFolder));
 }
 
 void GameBoard::showTiles() {
@@ -216,6 +221,9 @@ void GameBoard::newRound() {
 
 void GameBoard::Form_Load() {
     buildCells(frmS().wordList());
+    for (const QString& word :
+         list_.words) // a voice for words with no recording, before the first drop
+        soundPlayer().prepare(spoken(list_, word, platform().userFolder));
     List1->raise(); // over the grid
     List1->clear();
     placeButtons();
@@ -294,7 +302,10 @@ void GameBoard::Timer1_Timer() {
     lblGood->show();
     lblTitle->hide();
     Timer1->setEnabled(false);
-    playSound(*this, frmS().rootPath() + QStringLiteral("good.wav"));
+    // The fanfare lets the last word be heard first.
+    const QString fanfare = QStringLiteral("good");
+    soundPlayer().playNext(
+        {recordingsFor(WordList{}, fanfare, frmS().rootPath(), platform().userFolder), {}, {}});
     notice_->say(lblGood->caption());
 }
 

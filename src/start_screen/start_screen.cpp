@@ -262,10 +262,10 @@ void StartScreen::Timer1_Timer() {
 void StartScreen::Timer2_Timer() {
     switch (lateWordTick(timer2Ticks_)) {
     case LateWord::Mailbox:
-        playSound(*this, rootPath_ + QStringLiteral("mailbox.wav"));
+        say(QStringLiteral("mailbox"));
         break;
     case LateWord::Snowflake:
-        playSound(*this, rootPath_ + QStringLiteral("snowflake.wav"));
+        say(QStringLiteral("snowflake"));
         // Nothing is left to say: the timer rests from now on.
         Timer2->setEnabled(false);
         break;
@@ -274,11 +274,16 @@ void StartScreen::Timer2_Timer() {
     }
 }
 
+void StartScreen::say(const QString& word) {
+    playSound(*this, {recordingsFor(builtIn_, word, rootPath_, platform().userFolder), word,
+                      builtIn_.language});
+}
+
 void StartScreen::lbl1_Change() {
-    playSound(*this, rootPath_ + QStringLiteral("flag.wav"));
+    say(QStringLiteral("flag"));
 }
 void StartScreen::lbl2_Change() {
-    playSound(*this, rootPath_ + QStringLiteral("banana.wav"));
+    say(QStringLiteral("banana"));
 }
 void StartScreen::lbl3_Change() {
     Timer2->setEnabled(true);

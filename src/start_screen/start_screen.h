@@ -33,6 +33,8 @@ private:
     void cmdStart_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+    // A word of the demonstration, heard as the board has it heard.
+    void say(const QString& word);
     void lbl1_Change();
     void lbl2_Change();
     void lbl3_Change();

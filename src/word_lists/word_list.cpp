@@ -30,8 +30,15 @@ QString picturesFolderFor(const WordList& list, const QString& playerFolder) {
     return list.isBuiltIn() ? playerFolder : list.folder;
 }
 
-QString soundPathFor(const WordList& list, const QString& word, const QString& soundsFolder) {
-    return (list.isBuiltIn() ? soundsFolder : list.folder) + word + QStringLiteral(".wav");
+QStringList recordingsFor(const WordList& list, const QString& word, const QString& soundsFolder,
+                          const QString& playerFolder) {
+    const QString file = word + QStringLiteral(".wav");
+    if (!list.isBuiltIn())
+        return {list.folder + file};
+    QStringList recordings{soundsFolder + file};
+    if (!playerFolder.isEmpty() && playerFolder != soundsFolder)
+        recordings.prepend(playerFolder + file);
+    return recordings;
 }
 
 } // namespace pictolex

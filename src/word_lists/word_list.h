@@ -12,7 +12,8 @@ struct WordList {
     QString name;   // the folder's name; empty for the game's own words
     QString folder; // the list's folder, with a trailing '/'; empty for the game's own words
     QStringList words;
-    QStringList initialTags; // what each tile holds until the first deal
+    QStringList initialTags;                 // what each tile holds until the first deal
+    QString language = QStringLiteral("en"); // the words' language, a BCP 47 tag
 
     bool isBuiltIn() const { return folder.isEmpty(); }
 };
@@ -36,8 +37,10 @@ QString resultsPathFor(const WordList& list, const QString& playerFolder);
 // the game's own words the player's folder, where pictures of their own stand in.
 QString picturesFolderFor(const WordList& list, const QString& playerFolder);
 
-// The recording of a word: a list's own <word>.wav, which may be missing (the word is silent
-// then), or the game's, in its sounds folder.
-QString soundPathFor(const WordList& list, const QString& word, const QString& soundsFolder);
+// The recordings of a word, the first that plays to be heard: a list's own <word>.wav alone, as
+// a teacher's list speaks no other voice; for the game's own words, the player's <word>.wav
+// first, then the game's, in its sounds folder.
+QStringList recordingsFor(const WordList& list, const QString& word, const QString& soundsFolder,
+                          const QString& playerFolder);
 
 } // namespace pictolex
