@@ -36,7 +36,8 @@ struct Voice {
 // The voice of the language an engine has, the one of the language's own region first (en_US
 // for "en"): its plain voice, not one of espeak-ng's variants ("English (America)+Annie"), and
 // of those the one with the shortest name, the language's main voice ("English (America)"
-// before "English (America, New York City)", Flite's "slt" before "kal16").
+// before "English (America, New York City)"); of names as short, the engine's own choice (Flite's
+// "awb": Qt 6.4 cannot say every word with "slt").
 Voice voiceOf(QTextToSpeech& engine, const QLocale& wanted) {
     QList<QLocale> locales = engine.availableLocales();
     locales.removeIf([&](const QLocale& l) { return l.language() != wanted.language(); });
@@ -47,6 +48,7 @@ Voice voiceOf(QTextToSpeech& engine, const QLocale& wanted) {
     QList<QVoice> voices = engine.availableVoices();
     if (engine.locale().language() != wanted.language() || voices.isEmpty())
         return {};
+    voices.prepend(engine.voice());
     std::stable_sort(voices.begin(), voices.end(), [](const QVoice& a, const QVoice& b) {
         return std::pair(a.name().contains(u'+'), a.name().size()) <
                std::pair(b.name().contains(u'+'), b.name().size());
@@ -108,19 +110,15 @@ public:
         return found;
     }
 
-    void end() {
-        current_ = nullptr;
-        for (auto& [name, made] : engines_)
-            delete made;
-        engines_.clear();
-        voices_.clear();
-    }
-
 private:
     // The engine of that name, made the first time; none when it cannot speak at all.
     QTextToSpeech* engine(const QString& name) {
         if (const auto made = engines_.find(name); made != engines_.end())
             return made->second;
+        {
+            const QMutexLocker lock(&asked_->mutex);
+            asked_->engineMade = true;
+        }
         auto* made = new QTextToSpeech(name, this);
         if (made->state() == QTextToSpeech::Error) {
             delete made;
@@ -224,12 +222,20 @@ bool SpeechThread::speaks(const QString& language, std::chrono::milliseconds wai
 }
 
 bool SpeechThread::finish(std::chrono::milliseconds wait) {
-    Speaker* speaker = speaker_.get();
+    const auto engineMade = [asked = asked_] {
+        const QMutexLocker lock(&asked->mutex);
+        return asked->engineMade;
+    };
+    // Qt 6.4's Flite plugin can corrupt memory as it tears down its sound output: once an
+    // engine is made, the thread keeps it till the program leaves without destructors.
+    if (engineMade())
+        return false;
+    QThread* thread = thread_.get();
     QMetaObject::invokeMethod(
-        speaker,
-        [speaker] {
-            speaker->end();
-            speaker->thread()->quit();
+        speaker_.get(),
+        [thread, engineMade] {
+            if (!engineMade())
+                thread->quit();
         },
         Qt::QueuedConnection);
     return thread_->wait(QDeadlineTimer(wait));

@@ -35,7 +35,8 @@ public:
     bool speaking(int channel) const;
     // Whether a voice speaks the language; waits for the answer at most `wait`.
     bool speaks(const QString& language, std::chrono::milliseconds wait);
-    // Ends the thread: answers whether it ended within `wait` (see AudioThread::finish).
+    // Ends the thread: answers whether it ended within `wait` (see AudioThread::finish). Once
+    // a voice was made, it never ends.
     bool finish(std::chrono::milliseconds wait);
     const QThread* thread() const { return thread_.get(); }
 
@@ -48,6 +49,7 @@ private:
         mutable QMutex mutex;
         quint64 latest = 0;
         int channel = -1;
+        bool engineMade = false;
     };
 
     std::shared_ptr<Asked> asked_;
