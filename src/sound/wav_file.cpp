@@ -60,7 +60,8 @@ QByteArray widened(QByteArrayView packed) {
 
 } // namespace
 
-std::optional<WavData> parseWav(QByteArrayView bytes) {
+std::optional<WavData> parseWav(QByteArray file) {
+    const QByteArrayView bytes(file);
     if (bytes.size() < 12 || bytes.first(4) != "RIFF" || bytes.sliced(8, 4) != "WAVE")
         return std::nullopt;
     std::optional<Format> format;
@@ -83,9 +84,16 @@ std::optional<WavData> parseWav(QByteArrayView bytes) {
             const qsizetype usable = body.size() - body.size() % frame;
             if (usable == 0)
                 return std::nullopt;
-            const QByteArrayView samples = body.first(usable);
-            return WavData{int(format->sampleRate), format->channels, *sample,
-                           format->bits == 24 ? widened(samples) : samples.toByteArray()};
+            WavData wav{int(format->sampleRate), format->channels, *sample, {}};
+            if (format->bits == 24) {
+                wav.samples = widened(body.first(usable));
+            } else if (usable * 2 < file.size()) { // mostly other chunks: not kept with them
+                wav.samples = body.first(usable).toByteArray();
+            } else { // the file's own bytes, without a copy: Qt drops a head by moving past it
+                file.truncate(at + 8 + usable);
+                wav.samples = std::move(file.remove(0, at + 8));
+            }
+            return wav;
         }
         at += 8 + declared + (declared & 1);
     }
