@@ -111,7 +111,7 @@ public:
     }
 
 private:
-    // The engine of that name, made the first time; none when it cannot speak at all.
+    // The engine of that name, made the first time; none when it has no voice at all.
     QTextToSpeech* engine(const QString& name) {
         if (const auto made = engines_.find(name); made != engines_.end())
             return made->second;
@@ -120,7 +120,9 @@ private:
             asked_->engineMade = true;
         }
         auto* made = new QTextToSpeech(name, this);
-        if (made->state() == QTextToSpeech::Error) {
+        // Its state is no guide: Qt 6.4 reports speech-dispatcher in error with some of its
+        // output modules, which speak all the same.
+        if (made->availableLocales().isEmpty()) {
             delete made;
             made = nullptr;
         } else {
