@@ -2,28 +2,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio_output/speech.h"
 
+#include "platform/descriptor.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QTextToSpeech>
 #include <QThread>
 #include <algorithm>
 #include <future>
 #include <map>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 namespace pictolex {
 
 namespace {
 
-// Whether speech-dispatcher runs for this user: its socket is where its clients look for it,
-// or SPEECHD_ADDRESS leads them elsewhere.
+// Whether something answers on the Unix socket.
+bool answers(const QString& socket) {
+    const Descriptor client(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socket);
+    if (client.get() < 0 || path.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    return ::connect(client.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) ==
+           0;
+}
+
+// Whether speech-dispatcher runs for this user: it answers where its clients look for it, on
+// the socket SPEECHD_ADDRESS names or in the user's runtime folder. A socket left behind by one
+// that ended does not count.
 bool speechDispatcherRuns() {
-    if (qEnvironmentVariableIsSet("SPEECHD_ADDRESS"))
+    const QString address = qEnvironmentVariable("SPEECHD_ADDRESS");
+    if (!address.isEmpty() && !address.startsWith(QStringLiteral("unix_socket:")))
         return true;
+    if (!address.isEmpty())
+        return answers(address.sliced(12));
     QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (runtime.isEmpty())
         runtime = QDir::homePath() + QStringLiteral("/.cache");
-    return QFileInfo::exists(runtime + QStringLiteral("/speech-dispatcher/speechd.sock"));
+    return answers(runtime + QStringLiteral("/speech-dispatcher/speechd.sock"));
 }
 
 // A voice of one engine, set to speak a language.
