@@ -42,7 +42,10 @@ int runGame(QApplication& app, const QString& askedList) {
     // it can be neither stopped nor waited for. Then the game leaves at once, without the
     // destructors, which would tear down what that thread still uses, or wait for it for ever.
     if (!system.audio.finish(std::chrono::milliseconds(500))) {
-        std::fflush(nullptr);
+        // Not fflush(nullptr): the speech library reads its socket through a stream, and holds
+        // that stream's lock while it waits.
+        std::fflush(stdout);
+        std::fflush(stderr);
         std::_Exit(status);
     }
     return status;

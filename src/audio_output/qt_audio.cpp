@@ -6,6 +6,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QThread>
@@ -30,15 +31,37 @@ QAudioFormat::SampleFormat sampleFormat(WavData::Sample sample) {
     return QAudioFormat::Unknown;
 }
 
-// The sinks, one a channel, on the audio thread.
+// The sinks, one a channel, on the audio thread, and the words said on the speech thread.
 class QtSoundOutput : public SoundOutput {
 public:
+    explicit QtSoundOutput(SpeechThread& speech) : speech_(speech) {}
+
     void prepare() override {
         // The first look for the output device connects to the sound server.
         QMediaDevices::defaultAudioOutput();
     }
 
     void play(int channel, const std::shared_ptr<const WavData>& sound) override {
+        speech_.hush(channel);
+        playRecording(channel, sound);
+    }
+
+    void speak(int channel, const QString& text, const QString& language) override {
+        playRecording(channel, nullptr);
+        speech_.say(channel, text, language);
+    }
+
+    void prepareVoice(const QString& language) override { speech_.prepare(language); }
+
+    bool sounding(int channel) override {
+        const auto found = channels_.find(channel);
+        return (found != channels_.end() && found->second.sink &&
+                found->second.sink->state() == QAudio::ActiveState) ||
+               speech_.speaking(channel);
+    }
+
+private:
+    void playRecording(int channel, const std::shared_ptr<const WavData>& sound) {
         Channel& c = channels_[channel];
         if (c.sink) {
             c.sink->stop();
@@ -61,53 +84,47 @@ public:
         c.sink = std::make_unique<QAudioSink>(output, format);
         c.sink->start(&c.buffer);
         if (c.sink->error() != QAudio::NoError)
-            play(channel, nullptr);
+            playRecording(channel, nullptr);
     }
 
-private:
     struct Channel {
         std::shared_ptr<const WavData> sound;
         QBuffer buffer;
         std::unique_ptr<QAudioSink> sink; // ends before the buffer it reads
     };
+    SpeechThread& speech_;
     std::map<int, Channel> channels_;
 };
 
-// A window's sound channel: the sound is read here, and played on the audio thread.
+// A window's sound channel, played on the audio thread.
 class QtAudioDevice : public AudioDevice {
 public:
-    QtAudioDevice(SoundCache& cache, AudioThread& thread, int channel)
-        : cache_(cache), thread_(thread), channel_(channel) {}
-    ~QtAudioDevice() override { close(); }
+    QtAudioDevice(AudioThread& thread, int channel) : thread_(thread), channel_(channel) {}
+    ~QtAudioDevice() override { stop(); }
 
-    bool open(const QString& path) override {
-        sound_ = cache_.load(path);
-        return sound_ != nullptr;
+    void play(const Utterance& utterance) override { thread_.play(channel_, utterance); }
+    void playNext(const Utterance& utterance, std::chrono::milliseconds atMost) override {
+        thread_.playNext(channel_, utterance, atMost);
     }
-    void play() override {
-        if (sound_)
-            thread_.play(channel_, sound_);
-    }
-    void close() override {
-        sound_.reset();
-        thread_.play(channel_, nullptr);
-    }
+    void stop() override { thread_.play(channel_, {}); }
+    void prepare(const Utterance& utterance) override { thread_.prepare(utterance); }
 
 private:
-    SoundCache& cache_;
     AudioThread& thread_;
     const int channel_;
-    std::shared_ptr<const WavData> sound_;
 };
 
 std::atomic<QtMessageHandler> g_nextHandler = nullptr;
 std::atomic<const QThread*> g_audioThread = nullptr;
+std::atomic<const QThread*> g_speechThread = nullptr;
 
-// The sound library's own messages: whatever is said on the audio thread, where every call into
-// it is made, and what its connection to the server says on threads of its own. Qt's stream
+// The sound library's own messages: whatever is said on the audio and the speech thread, where
+// every call into it and the speech module is made, and what its connection to the server says
+// on threads of its own. Qt's stream
 // quotes a text, so "PulseAudioService: …" may come with its quotation mark.
 bool fromSoundLibrary(const QString& message) {
-    if (QThread::currentThread() == g_audioThread.load())
+    const QThread* current = QThread::currentThread();
+    if (current == g_audioThread.load() || current == g_speechThread.load())
         return true;
     QStringView text(message);
     if (text.startsWith(u'"'))
@@ -126,8 +143,10 @@ void quietAudioMessages(QtMsgType type, const QMessageLogContext& context, const
 
 } // namespace
 
-QtAudioFactory::QtAudioFactory() : thread_([] { return std::make_unique<QtSoundOutput>(); }) {
+QtAudioFactory::QtAudioFactory()
+    : thread_([this] { return std::make_unique<QtSoundOutput>(speech_); }) {
     g_audioThread = thread_.thread();
+    g_speechThread = speech_.thread();
     static const bool installed = [] {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
         g_nextHandler = qInstallMessageHandler(quietAudioMessages);
@@ -140,12 +159,20 @@ void QtAudioFactory::prepare() {
     thread_.prepare();
 }
 
+bool QtAudioFactory::canSpeak(const QString& language) {
+    // Speech-dispatcher takes seconds to list its voices on a slow machine.
+    return speech_.speaks(language, std::chrono::seconds(20));
+}
+
 bool QtAudioFactory::finish(std::chrono::milliseconds wait) {
-    return thread_.finish(wait);
+    const QDeadlineTimer deadline(wait);
+    return thread_.finish(wait) &&
+           speech_.finish(std::chrono::duration_cast<std::chrono::milliseconds>(
+               deadline.remainingTimeAsDuration()));
 }
 
 std::unique_ptr<AudioDevice> QtAudioFactory::create() {
-    return std::make_unique<QtAudioDevice>(cache_, thread_, channels_++);
+    return std::make_unique<QtAudioDevice>(thread_, channels_++);
 }
 
 } // namespace pictolex

@@ -15,6 +15,7 @@
 #include "results/results_list.h"
 #include "results/results_log.h"
 #include "round/round_pictures.h"
+#include "sound/sound_player.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -177,8 +178,7 @@ void GameBoard::relayout() {
 }
 
 void GameBoard::speak(int cell) {
-    // A list's word speaks its own recording, or nothing.
-    playSound(*this, round_.soundPath(model_.word(cell)), round_.list.isBuiltIn());
+    playSound(*this, round_.said(model_.word(cell)));
 }
 
 void GameBoard::showTiles(bool all) {
@@ -258,6 +258,9 @@ void GameBoard::newRound() {
 
 void GameBoard::Form_Load() {
     buildCells();
+    // A voice made ready for the words with no recording, before the first drop.
+    for (const QString& word : round_.list.words)
+        soundPlayer().prepare(round_.said(word));
     List1->raise(); // over the grid
     List1->clear();
     relayout();
@@ -355,7 +358,8 @@ void GameBoard::Timer1_Timer() {
     lblGood->show();
     lblTitle->hide();
     Timer1->setEnabled(false);
-    playSound(*this, round_.gameSound(QStringLiteral("good.wav")));
+    // The fanfare lets the last word be heard first.
+    soundPlayer().playNext(round_.gameSound(QStringLiteral("good")));
     notice_->say(lblGood->caption());
 }
 

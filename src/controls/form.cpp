@@ -11,7 +11,7 @@ namespace pictolex {
 
 Form::Form(const Platform& platform)
     : QWidget(nullptr), platform_(platform),
-      sound_(new SoundPlayer(platform.audio.create(), platform.userFolder, this)) {}
+      sound_(new SoundPlayer(platform.audio.create(), this)) {}
 
 void Form::setBackColor(const QColor& color) {
     QPalette p = palette();
@@ -63,8 +63,8 @@ void Form::armTimers(bool armed) {
         timer->setArmed(armed);
 }
 
-void playSound(Form& window, const QString& path, bool ownMayStandIn) {
-    window.soundPlayer().play(path, ownMayStandIn);
+void playSound(Form& window, const Utterance& utterance) {
+    window.soundPlayer().play(utterance);
 }
 
 void stopSound(Form& window) {

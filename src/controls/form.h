@@ -48,9 +48,9 @@ private:
     bool unloading_ = false;
 };
 
-// Plays a .wav file on the window's sound channel, cutting off what it was playing. A sound of
-// the player's own stands in for it unless `ownMayStandIn` is false.
-void playSound(Form& window, const QString& path, bool ownMayStandIn = true);
+// Plays the utterance on the window's sound channel, cutting off what it was playing: its first
+// recording that plays, else its text spoken, else silence (SoundPlayer).
+void playSound(Form& window, const Utterance& utterance);
 // Silences the window's sound channel at once.
 void stopSound(Form& window);
 

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <memory>
 
@@ -36,14 +37,28 @@ public:
     virtual QSize size() const = 0;
 };
 
-// One sound output: opens a .wav file, plays it, and falls silent on close.
-// Every failure is silent: open() answers false and nothing is played.
+// What a window asks to hear: a word, or the fanfare.
+struct Utterance {
+    QStringList recordings; // .wav files, tried in order: the first that plays is heard
+    QString text;           // spoken by speech synthesis when none plays; empty: silence
+    QString language;       // the text's language, a BCP 47 tag ("en", "ja")
+};
+
+// A window's one sound channel. Every request returns at once and never fails: what cannot be
+// played is not heard, and nothing is said about it.
 class AudioDevice {
 public:
     virtual ~AudioDevice() = default;
-    virtual bool open(const QString& path) = 0;
-    virtual void play() = 0;
-    virtual void close() = 0;
+    // Cuts off what the channel plays, and plays the utterance.
+    virtual void play(const Utterance& utterance) = 0;
+    // Plays the utterance once the sound the channel plays now has ended, cutting that off if
+    // it goes on for longer than `atMost` from now. A later request replaces it.
+    virtual void playNext(const Utterance& utterance, std::chrono::milliseconds atMost) = 0;
+    // Falls silent.
+    virtual void stop() = 0;
+    // Gets ready to play the utterance soon, with nothing heard: a voice for its language is
+    // made ready when it has no recording. Making one can take seconds.
+    virtual void prepare(const Utterance& utterance) { Q_UNUSED(utterance); }
 };
 
 class AudioFactory {
@@ -52,6 +67,13 @@ public:
     virtual std::unique_ptr<AudioDevice> create() = 0;
     // Gets the sound output ready ahead of the first sound, where that takes time.
     virtual void prepare() {}
+    // Whether a voice of the desktop's speech synthesis speaks the language (a BCP 47 tag).
+    // It can take seconds, as the speech service lists its voices: for the command line, never
+    // on a window's thread.
+    virtual bool canSpeak(const QString& language) {
+        Q_UNUSED(language);
+        return false;
+    }
     // Ends the sound output as the program ends, waiting at most `wait`. Answers false when it
     // could not end in time, stuck in a call that does not return; nothing is safe to tear
     // down then, and the program must leave without running destructors.

@@ -9,8 +9,12 @@ QString Round::loggedName() const {
     return playerName.isEmpty() ? QStringLiteral("NO NAME") : playerName;
 }
 
-QString Round::soundPath(const QString& word) const {
-    return soundPathFor(list, word, soundsFolder);
+Utterance Round::said(const QString& word) const {
+    return {recordingsFor(list, word, soundsFolder, playerFolder), word, list.language};
+}
+
+Utterance Round::gameSound(const QString& name) const {
+    return {recordingsFor(WordList{}, name, soundsFolder, playerFolder), {}, {}};
 }
 
 QString Round::resultsPath() const {

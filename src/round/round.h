@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/platform.h"
 #include "word_lists/word_list.h"
 
 #include <QHash>
@@ -22,10 +23,11 @@ struct Round {
 
     // The name a record is logged under: the one typed, or "NO NAME" when none was.
     QString loggedName() const;
-    // The recording of a word.
-    QString soundPath(const QString& word) const;
-    // The game's own sound of that name, such as "good.wav".
-    QString gameSound(const QString& fileName) const { return soundsFolder + fileName; }
+    // A word as the child hears it: its recording, or else the word said in the list's language.
+    Utterance said(const QString& word) const;
+    // The game's own sound of that name, such as "good" for the fanfare: the player's own
+    // recording of it first.
+    Utterance gameSound(const QString& name) const;
     // The results log of the round's words; empty when there is no player's folder.
     QString resultsPath() const;
 };

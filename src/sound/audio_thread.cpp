@@ -2,68 +2,148 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/audio_thread.h"
 
+#include "sound/sound_cache.h"
+
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMutex>
 #include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <deque>
 #include <map>
 #include <utility>
 
 namespace pictolex {
 
+namespace {
+
+// A sound that waits for the one before it looks again this often.
+constexpr int kLookMs = 20;
+
+struct Next {
+    Utterance utterance;
+    QDeadlineTimer cutOff; // when the sound before it is cut off, if it has not ended
+};
+
+} // namespace
+
 // The requests not yet taken up, the latest of each kind; shared by both threads.
 struct AudioThread::Requests {
     QMutex mutex;
     bool prepare = false;
-    std::map<int, std::shared_ptr<const WavData>> plays; // the latest for each channel
+    std::map<int, Utterance> plays; // the latest for each channel
+    std::map<int, Next> nexts;      // the latest for each channel, after its play if any
+    std::deque<Utterance> voices;   // utterances to get ready for
     bool finishing = false;
     bool awake = false; // the worker has been woken, or is at work
 };
 
 // Lives on the audio thread, and takes up the requests there one at a time, the freshest
-// each time, until none is left.
+// each time, until none is left; then plays what waited for its channel to fall silent.
 class AudioThread::Worker : public QObject {
 public:
     Worker(std::shared_ptr<Requests> requests, OutputMaker makeOutput)
-        : requests_(std::move(requests)), makeOutput_(std::move(makeOutput)) {}
+        : requests_(std::move(requests)), makeOutput_(std::move(makeOutput)), look_(this) {
+        look_.setInterval(kLookMs);
+        connect(&look_, &QTimer::timeout, this, &Worker::work);
+    }
 
     void work() {
         for (;;) {
-            std::shared_ptr<const WavData> sound;
+            enum { Prepare, Play, Wait, Ready } job = Prepare;
             int channel = -1;
-            bool prepare = false;
+            Next request;
             {
                 const QMutexLocker lock(&requests_->mutex);
                 if (requests_->finishing) {
+                    look_.stop();
                     output_.reset();
                     thread()->quit();
                     return;
                 }
-                if (requests_->prepare) {
-                    std::swap(prepare, requests_->prepare);
+                if (std::exchange(requests_->prepare, false)) {
+                    job = Prepare;
                 } else if (!requests_->plays.empty()) {
-                    const auto first = requests_->plays.begin();
-                    channel = first->first;
-                    sound = std::move(first->second);
-                    requests_->plays.erase(first);
+                    job = Play;
+                    auto first = requests_->plays.extract(requests_->plays.begin());
+                    channel = first.key();
+                    request.utterance = std::move(first.mapped());
+                } else if (!requests_->nexts.empty()) {
+                    job = Wait;
+                    auto first = requests_->nexts.extract(requests_->nexts.begin());
+                    channel = first.key();
+                    request = std::move(first.mapped());
+                } else if (!requests_->voices.empty()) {
+                    job = Ready;
+                    request.utterance = std::move(requests_->voices.front());
+                    requests_->voices.pop_front();
                 } else {
                     requests_->awake = false;
-                    return;
+                    break;
                 }
             }
             if (!output_)
                 output_ = makeOutput_();
-            if (prepare)
+            if (job == Prepare) {
                 output_->prepare();
-            else
-                output_->play(channel, sound);
+            } else if (job == Play) {
+                waiting_.erase(channel);
+                sound(channel, request.utterance);
+            } else if (job == Wait) {
+                waiting_[channel] = std::move(request);
+            } else if (job == Ready) {
+                getReady(request.utterance);
+            }
         }
+        playWaiting();
     }
 
 private:
+    void sound(int channel, const Utterance& utterance) {
+        for (const QString& path : utterance.recordings) {
+            if (std::shared_ptr<const WavData> recording = cache_.load(path)) {
+                output_->play(channel, recording);
+                return;
+            }
+        }
+        if (utterance.text.isEmpty())
+            output_->play(channel, nullptr);
+        else
+            output_->speak(channel, utterance.text, utterance.language);
+    }
+
+    void getReady(const Utterance& utterance) {
+        const bool recorded =
+            std::any_of(utterance.recordings.begin(), utterance.recordings.end(),
+                        [](const QString& path) { return QFileInfo(path).isFile(); });
+        if (!recorded && !utterance.text.isEmpty())
+            output_->prepareVoice(utterance.language);
+    }
+
+    void playWaiting() {
+        for (auto it = waiting_.begin(); it != waiting_.end();) {
+            if (it->second.cutOff.hasExpired() || !output_->sounding(it->first)) {
+                sound(it->first, it->second.utterance);
+                it = waiting_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (waiting_.empty())
+            look_.stop();
+        else if (!look_.isActive())
+            look_.start();
+    }
+
     std::shared_ptr<Requests> requests_;
     OutputMaker makeOutput_;
     std::unique_ptr<SoundOutput> output_;
+    SoundCache cache_;
+    std::map<int, Next> waiting_; // for the channel to fall silent
+    QTimer look_;
 };
 
 // Lives on the thread that asks for sounds, and wakes the worker once that thread has dealt with
@@ -116,9 +196,22 @@ void AudioThread::prepare() {
     wake();
 }
 
-void AudioThread::play(int channel, std::shared_ptr<const WavData> sound) {
+void AudioThread::play(int channel, Utterance utterance) {
     const QMutexLocker lock(&requests_->mutex);
-    requests_->plays[channel] = std::move(sound);
+    requests_->plays[channel] = std::move(utterance);
+    requests_->nexts.erase(channel);
+    waker_->wakeAfterRepaint();
+}
+
+void AudioThread::playNext(int channel, Utterance utterance, std::chrono::milliseconds atMost) {
+    const QMutexLocker lock(&requests_->mutex);
+    requests_->nexts[channel] = Next{std::move(utterance), QDeadlineTimer(atMost)};
+    waker_->wakeAfterRepaint();
+}
+
+void AudioThread::prepare(Utterance utterance) {
+    const QMutexLocker lock(&requests_->mutex);
+    requests_->voices.push_back(std::move(utterance));
     waker_->wakeAfterRepaint();
 }
 

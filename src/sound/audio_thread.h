@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/platform.h"
 #include "sound/wav_file.h"
 
 #include <chrono>
@@ -22,14 +23,22 @@ public:
     // Plays the sound on the channel, cutting off what the channel played; a null sound
     // silences it.
     virtual void play(int channel, const std::shared_ptr<const WavData>& sound) = 0;
+    // Speaks the text on the channel in a voice of the language, cutting off what the channel
+    // played; silence where no voice speaks the language.
+    virtual void speak(int channel, const QString& text, const QString& language) = 0;
+    // Makes a voice of the language ready ahead of its first word.
+    virtual void prepareVoice(const QString& language) = 0;
+    // Whether the channel still sounds: a sound not played out, or words still being said.
+    virtual bool sounding(int channel) = 0;
 };
 
 // Sound played on a thread of its own, so that a sound server that is slow to answer, or never
-// answers, never holds up a window. Every request returns at once. Of the requests made while
-// the thread is busy, only the latest on each channel is carried out; the ones it replaced are
-// dropped. A sound asked for by a window's thread starts once that thread has gone back to its
-// event loop and repainted what it had to: the picture of a drop shows before its word's sound
-// takes the processor.
+// answers, never holds up a window. Every request returns at once: the recordings are read and
+// decoded on the thread too, whatever their size. Of the requests made while the thread is busy,
+// only the latest on each channel is carried out; the ones it replaced are dropped. A sound
+// asked for by a window's thread starts once that thread has gone back to its event loop and
+// repainted what it had to: the picture of a drop shows before its word's sound takes the
+// processor.
 class AudioThread {
 public:
     using OutputMaker = std::function<std::unique_ptr<SoundOutput>()>;
@@ -42,7 +51,15 @@ public:
     AudioThread& operator=(const AudioThread&) = delete;
 
     void prepare();
-    void play(int channel, std::shared_ptr<const WavData> sound);
+    // Cuts off what the channel plays and plays the utterance: its first recording that can be
+    // read, or else its text spoken; an empty one silences the channel. A recording changed on
+    // the disk is read anew.
+    void play(int channel, Utterance utterance);
+    // Plays the utterance once the channel falls silent, or `atMost` from now, whichever comes
+    // first. It waits for a sound asked for before it, even one not started yet.
+    void playNext(int channel, Utterance utterance, std::chrono::milliseconds atMost);
+    // Makes a voice ready for the utterance when none of its recordings is there.
+    void prepare(Utterance utterance);
     // Drops every request not yet carried out, destroys the output on the thread and ends it.
     // Answers whether the thread ended within `wait`; when it did not, it is stuck in a call
     // of the output, and this may be asked again.

@@ -13,23 +13,32 @@ class LazyDevice : public AudioDevice {
 public:
     explicit LazyDevice(LazyAudioFactory& factory) : factory_(factory) {}
 
-    bool open(const QString& path) override {
+    void play(const Utterance& utterance) override {
+        if (AudioDevice* inner = loaded())
+            inner->play(utterance);
+    }
+    void playNext(const Utterance& utterance, std::chrono::milliseconds atMost) override {
+        if (AudioDevice* inner = loaded())
+            inner->playNext(utterance, atMost);
+    }
+    void stop() override {
+        if (inner_)
+            inner_->stop();
+    }
+    void prepare(const Utterance& utterance) override {
+        if (AudioDevice* inner = loaded())
+            inner->prepare(utterance);
+    }
+
+private:
+    AudioDevice* loaded() {
         if (!inner_) {
             if (AudioFactory* real = factory_.loaded())
                 inner_ = real->create();
         }
-        return inner_ && inner_->open(path);
-    }
-    void play() override {
-        if (inner_)
-            inner_->play();
-    }
-    void close() override {
-        if (inner_)
-            inner_->close();
+        return inner_.get();
     }
 
-private:
     LazyAudioFactory& factory_;
     std::unique_ptr<AudioDevice> inner_;
 };
@@ -45,6 +54,11 @@ std::unique_ptr<AudioDevice> LazyAudioFactory::create() {
 void LazyAudioFactory::prepare() {
     if (AudioFactory* real = loaded())
         real->prepare();
+}
+
+bool LazyAudioFactory::canSpeak(const QString& language) {
+    AudioFactory* real = loaded();
+    return real && real->canSpeak(language);
 }
 
 bool LazyAudioFactory::finish(std::chrono::milliseconds wait) {

@@ -18,6 +18,7 @@ public:
 
     std::unique_ptr<AudioDevice> create() override;
     void prepare() override;
+    bool canSpeak(const QString& language) override;
     bool finish(std::chrono::milliseconds wait) override;
 
     // The module's own factory, loaded now if need be; null when there is none.

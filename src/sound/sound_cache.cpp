@@ -23,8 +23,8 @@ std::shared_ptr<const WavData> SoundCache::load(const QString& path) {
         return found->data;
     }
     std::shared_ptr<const WavData> data;
-    if (const std::optional<QByteArray> bytes = readRegularFile(path, kMostWavBytes)) {
-        if (std::optional<WavData> wav = parseWav(*bytes))
+    if (std::optional<QByteArray> bytes = readRegularFile(path, kMostWavBytes)) {
+        if (std::optional<WavData> wav = parseWav(std::move(*bytes)))
             data = std::make_shared<const WavData>(std::move(*wav));
     }
     put(path, Entry{info.lastModified(), info.exists() ? info.size() : -1, data, ++uses_});

@@ -2,36 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/sound_player.h"
 
-#include <QFileInfo>
-
 namespace pictolex {
 
-SoundPlayer::SoundPlayer(std::unique_ptr<AudioDevice> device, QString userFolder, QObject* parent)
-    : QObject(parent), device_(std::move(device)), userFolder_(std::move(userFolder)) {}
+SoundPlayer::SoundPlayer(std::unique_ptr<AudioDevice> device, QObject* parent)
+    : QObject(parent), device_(std::move(device)) {}
 
 SoundPlayer::~SoundPlayer() {
     if (device_)
-        device_->close();
+        device_->stop();
 }
 
-void SoundPlayer::play(const QString& path, bool ownMayStandIn) {
-    if (!device_)
-        return;
-    device_->close();
-    if ((ownMayStandIn && openOwn(path)) || device_->open(path))
-        device_->play();
+void SoundPlayer::play(const Utterance& utterance) {
+    if (device_)
+        device_->play(utterance);
+}
+
+void SoundPlayer::playNext(const Utterance& utterance, std::chrono::milliseconds atMost) {
+    if (device_)
+        device_->playNext(utterance, atMost);
 }
 
 void SoundPlayer::stop() {
     if (device_)
-        device_->close();
+        device_->stop();
 }
 
-bool SoundPlayer::openOwn(const QString& path) {
-    if (userFolder_.isEmpty())
-        return false;
-    const QString own = userFolder_ + QFileInfo(path).fileName();
-    return own != path && QFileInfo::exists(own) && device_->open(own);
+void SoundPlayer::prepare(const Utterance& utterance) {
+    if (device_)
+        device_->prepare(utterance);
 }
 
 } // namespace pictolex

@@ -152,14 +152,23 @@ std::optional<Samples> parse(QByteArrayView bytes, WavFault& fault) {
 
 } // namespace
 
-std::optional<WavData> parseWav(QByteArrayView bytes) {
+std::optional<WavData> parseWav(QByteArray file) {
     WavFault fault;
-    const std::optional<Samples> found = parse(bytes, fault);
+    const std::optional<Samples> found = parse(file, fault);
     if (!found)
         return std::nullopt;
     const Format& f = found->format;
-    return WavData{int(f.sampleRate), f.channels, *sampleOf(f),
-                   f.bits == 24 ? widened(found->bytes) : found->bytes.toByteArray()};
+    WavData wav{int(f.sampleRate), f.channels, *sampleOf(f), {}};
+    const qsizetype start = found->bytes.data() - file.constData(), usable = found->bytes.size();
+    if (f.bits == 24) {
+        wav.samples = widened(found->bytes);
+    } else if (usable * 2 < file.size()) { // mostly other chunks: not kept with them
+        wav.samples = found->bytes.toByteArray();
+    } else { // the file's own bytes, without a copy: Qt drops a head by moving past it
+        file.truncate(start + usable);
+        wav.samples = std::move(file.remove(0, start));
+    }
+    return wav;
 }
 
 WavFault wavFault(QByteArrayView bytes) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <optional>
 
 namespace pictolex {
@@ -42,7 +41,8 @@ WavFault wavFault(QByteArrayView bytes);
 
 // Reads a RIFF WAVE file of 8, 16, 24 or 32-bit PCM or 32-bit float samples, mono or stereo,
 // 24-bit samples widened to 32 bits. Anything else, or anything damaged beyond use, gives
-// nothing. A data chunk cut short plays what is there.
-std::optional<WavData> parseWav(QByteArrayView bytes);
+// nothing. A data chunk cut short plays what is there. The samples are the file's own bytes,
+// not a copy, where they are most of it.
+std::optional<WavData> parseWav(QByteArray file);
 
 } // namespace pictolex

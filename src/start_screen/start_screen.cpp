@@ -13,14 +13,16 @@
 #include "platform/install_layout.h"
 #include "round/round_pictures.h"
 #include "rules/demonstration.h"
+#include "sound/sound_player.h"
 #include "start_screen/list_chooser.h"
 #include "start_screen/name_box.h"
 #include "word_lists/list_choice.h"
 #include "word_lists/list_texts.h"
 
 #include <QComboBox>
-#include <QScrollArea>
 #include <QCoreApplication>
+#include <QScrollArea>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 
@@ -236,6 +238,7 @@ void StartScreen::changeEvent(QEvent* event) {
 
 void StartScreen::cboList_Click(int index) {
     chooseList(index);
+    prepareVoice();
     rememberList(platform().userFolder, index == 0 ? QString() : lists_[index - 1].name);
 }
 
@@ -247,6 +250,18 @@ const WordList& StartScreen::wordList() const {
 void StartScreen::Form_Load() {
     centre();
     rootPath_ = soundFolderFor(QCoreApplication::applicationDirPath());
+    // Once the window is up, the voice that says a list's words is made ready, which can take
+    // some seconds.
+    QTimer::singleShot(1000, this, &StartScreen::prepareVoice);
+}
+
+// Gets the desktop's voice ready for the words of the chosen list that have no recording.
+void StartScreen::prepareVoice() {
+    const WordList& list = wordList();
+    if (list.isBuiltIn() || !isVisible())
+        return;
+    for (const QString& word : list.words)
+        soundPlayer().prepare({recordingsFor(list, word, rootPath_, {}), word, list.language});
 }
 
 // Centres the window on the screen, frame and all.
@@ -345,10 +360,10 @@ void StartScreen::Timer1_Timer() {
 void StartScreen::Timer2_Timer() {
     switch (lateWordTick(timer2Ticks_)) {
     case LateWord::Mailbox:
-        playSound(*this, rootPath_ + QStringLiteral("mailbox.wav"));
+        say(QStringLiteral("mailbox"));
         break;
     case LateWord::Snowflake:
-        playSound(*this, rootPath_ + QStringLiteral("snowflake.wav"));
+        say(QStringLiteral("snowflake"));
         // Nothing is left to say: the timer rests from now on.
         Timer2->setEnabled(false);
         break;
@@ -357,11 +372,16 @@ void StartScreen::Timer2_Timer() {
     }
 }
 
+void StartScreen::say(const QString& word) {
+    playSound(*this, {recordingsFor(builtIn_, word, rootPath_, platform().userFolder), word,
+                      builtIn_.language});
+}
+
 void StartScreen::lbl1_Change() {
-    playSound(*this, rootPath_ + QStringLiteral("flag.wav"));
+    say(QStringLiteral("flag"));
 }
 void StartScreen::lbl2_Change() {
-    playSound(*this, rootPath_ + QStringLiteral("banana.wav"));
+    say(QStringLiteral("banana"));
 }
 void StartScreen::lbl3_Change() {
     Timer2->setEnabled(true);

@@ -43,6 +43,8 @@ private:
     void startRound();
     void Timer1_Timer();
     void Timer2_Timer();
+    // A word of the demonstration, heard as the board has it heard.
+    void say(const QString& word);
     void lbl1_Change();
     void lbl2_Change();
     void lbl3_Change();
@@ -55,6 +57,7 @@ private:
     void buildListControls();
     void chooseList(int index);
     void lookForLists();
+    void prepareVoice();
     const WordList& wordList() const;
 
     Label* Label3;           // the title

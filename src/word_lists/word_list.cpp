@@ -46,12 +46,22 @@ QString picturePathFor(const WordList& list, const QString& word, const QString&
     return folder.isEmpty() ? QString() : FolderFiles(folder).filesOf(word).picture;
 }
 
-QString soundPathFor(const WordList& list, const QString& word, const QString& soundsFolder) {
-    const QString own =
-        list.isBuiltIn() ? QString() : FolderFiles(list.folder).filesOf(word).recording;
-    if (!own.isEmpty())
-        return own;
-    return (list.isBuiltIn() ? soundsFolder : list.folder) + word + QStringLiteral(".wav");
+namespace {
+// A word's recording in a folder, whatever the capitals of its name; <word>.wav when none.
+QString recordingIn(const QString& folder, const QString& word) {
+    const QString found = FolderFiles(folder).filesOf(word).recording;
+    return found.isEmpty() ? folder + word + QStringLiteral(".wav") : found;
+}
+} // namespace
+
+QStringList recordingsFor(const WordList& list, const QString& word, const QString& soundsFolder,
+                          const QString& playerFolder) {
+    if (!list.isBuiltIn())
+        return {recordingIn(list.folder, word)};
+    QStringList recordings{soundsFolder + word + QStringLiteral(".wav")};
+    if (!playerFolder.isEmpty() && playerFolder != soundsFolder)
+        recordings.prepend(recordingIn(playerFolder, word));
+    return recordings;
 }
 
 } // namespace pictolex

@@ -45,9 +45,11 @@ QStringList picturePathsFor(const WordList& list, const QString& playerFolder);
 // The same for one word.
 QString picturePathFor(const WordList& list, const QString& word, const QString& playerFolder);
 
-// The recording of a word: a list's own, as the check of a list finds it (<word>.wav, whatever
-// its capitals), or <word>.wav in the list's folder when there is none (the word has no
-// recording then); or the game's, in its sounds folder.
-QString soundPathFor(const WordList& list, const QString& word, const QString& soundsFolder);
+// The recordings of a word, the first that plays to be heard, each as the check of a list finds
+// it (FolderFiles: <word>.wav whatever its capitals): a list's own alone, as a teacher's list
+// speaks no other voice; for the game's own words, the player's first, then the game's, in its
+// sounds folder.
+QStringList recordingsFor(const WordList& list, const QString& word, const QString& soundsFolder,
+                          const QString& playerFolder);
 
 } // namespace pictolex

@@ -27,7 +27,8 @@ check)
     grep -qx 'Exec=/usr/games/pictolex' "$usr/share/applications/pictolex.desktop" || fail "Exec="
     control=$(dpkg-deb -f "$deb") # the Qt libraries with versions, as dpkg-shlibdeps gives them
     for want in '^Package: pictolex$' "^Version: $4-" '^Section: games$' "^Architecture: $arch$" \
-        '^Depends: .*'{libqt6{core6,gui6,widgets6,multimedia6}' \(>= ',qt6-qpa-plugins} \
+        '^Depends: .*'{libqt6{core6,gui6,widgets6,multimedia6,texttospeech6}' \(>= ',qt6-qpa-plugins} \
+        '^Depends: .*'qt6-speech-speechd-plugin '^Recommends: .*'qt6-speech-flite-plugin \
         '^Depends: .*'fonts-{liberation2,dejavu-core,dancingscript,ipafont-gothic,mplus}; do
         grep -qE "$want" <<<"$control" || fail "no match for '$want' in the fields: $control"
     done

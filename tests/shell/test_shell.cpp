@@ -22,6 +22,51 @@ QByteArray shipped(qsizetype at = 0, QByteArrayView bytes = {}, qsizetype replac
     const QString folder = soundFolderFor(QCoreApplication::applicationDirPath());
     return readFile(folder + "banana.wav").replace(at, replacing, bytes);
 }
+QByteArray shippedAt(quint32 sampleRate) {
+    QByteArray rate(4, 0);
+    qToLittleEndian(sampleRate, rate.data());
+    return shipped(24, rate, 4);
+}
+
+// A sound output that notes, on the audio thread, what it is asked: "<channel>:<sample rate>"
+// for a recording, "<channel>:0" for silence, "<channel>:say <text> in <language>" for words.
+// Its prepare() waits for `answer`, as a sound server that does not answer; `called` counts
+// the calls as they begin, `looked` the looks at a channel, which sounds while `busy`.
+struct Notes {
+    QSemaphore answer, called, looked;
+    QMutex mutex;
+    QStringList done;
+    std::atomic<bool> busy = false;
+    QStringList taken() {
+        const QMutexLocker lock(&mutex);
+        return done;
+    }
+};
+struct NotingOutput : SoundOutput {
+    Notes& notes;
+    explicit NotingOutput(Notes& n) : notes(n) {}
+    void note(const QString& what) {
+        notes.called.release();
+        const QMutexLocker lock(&notes.mutex);
+        notes.done << what;
+    }
+    void prepare() override {
+        notes.called.release();
+        notes.answer.acquire();
+        note("prepare");
+    }
+    void play(int channel, const std::shared_ptr<const WavData>& sound) override {
+        note(QStringLiteral("%1:%2").arg(channel).arg(sound ? sound->sampleRate : 0));
+    }
+    void speak(int channel, const QString& text, const QString& language) override {
+        note(QStringLiteral("%1:say %2 in %3").arg(channel).arg(text, language));
+    }
+    void prepareVoice(const QString& language) override { note("voice " + language); }
+    bool sounding(int) override {
+        notes.looked.release();
+        return notes.busy;
+    }
+};
 
 } // namespace
 
@@ -48,26 +93,41 @@ private Q_SLOTS:
         QVERIFY(!app.startScreen().isLoaded() &&
                 (!started || (!app.board().isLoaded() && !app.board().isVisible())));
         QCOMPARE(app.quits, 1);
-        QVERIFY(app.requests("frmS").contains("close"));
+        QVERIFY(app.requests("frmS").contains("stop"));
         // A board that was never opened never loads, so it never touches its sound.
-        QCOMPARE(app.requests("frmBack").contains("close"), started);
+        QCOMPARE(app.requests("frmBack").contains("stop"), started);
     }
 
-    // The latest request wins; a sound of the player's own comes first, if it plays.
-    void soundRequests() {
-        QTemporaryDir own;
-        TestApp app(own.path() + '/');
-        QVERIFY(writeFile(own.filePath("dog.wav"), {}) && writeFile(own.filePath("cat.wav"), {}));
-        app.unplayable << own.filePath("cat.wav") << "/sounds/cow.wav";
-        for (const char* word : {"traffic signal", "dog", "cat", "cow"})
-            playSound(app.startScreen(), QStringLiteral("/sounds/%1.wav").arg(word));
-        stopSound(app.startScreen());
-        const QString mine = "open " + own.path() + '/';
-        QCOMPARE(app.sounds.replaceInStrings("frmS:", ""),
-                 (QStringList{"close", "open /sounds/traffic signal.wav", "play", "close",
-                              mine + "dog.wav", "play", "close", mine + "cat.wav",
-                              "open /sounds/cat.wav", "play", "close", "open /sounds/cow.wav",
-                              "close"}));
+    // What is heard of a word: its first recording that plays, else the word said in its
+    // language, for which a voice is made ready ahead; a sound with no words is silence.
+    void whatIsHeard_data() {
+        QTest::addColumn<QStringList>("recordings");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("the player's own first")
+            << QStringList{"own", "game"} << "dog" << QStringList{"0:11025"};
+        QTest::newRow("an own one that does not play")
+            << QStringList{"bad", "game"} << "dog" << QStringList{"0:8000"};
+        QTest::newRow("a list's word with no recording")
+            << QStringList{"none"} << "sun" << QStringList{"0:say sun in ja", "voice ja"};
+        QTest::newRow("the fanfare with none") << QStringList{"none"} << "" << QStringList{"0:0"};
+    }
+    void whatIsHeard() {
+        QFETCH(QStringList, recordings);
+        QFETCH(QString, text);
+        QFETCH(QStringList, heard);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("own.wav"), shippedAt(11025)) &&
+                writeFile(dir.filePath("game.wav"), shippedAt(8000)) &&
+                writeFile(dir.filePath("bad.wav"), shipped(20, "\2", 1)));
+        Notes notes;
+        AudioThread audio([&] { return std::make_unique<NotingOutput>(notes); });
+        for (QString& name : recordings)
+            name = dir.filePath(name + ".wav");
+        const Utterance word{recordings, text, "ja"};
+        audio.prepare(word);
+        audio.play(0, word);
+        QTRY_COMPARE(notes.taken(), heard);
     }
 
     void parseWav_data() {
@@ -149,42 +209,63 @@ private Q_SLOTS:
     }
 
     // A sound server that does not answer holds up the audio thread alone: requests return at
-    // once, and when it answers, only the latest on each channel is carried out. The thread
-    // is not waited for at the end while it is stuck.
+    // once, and when it answers, only the latest on each channel is carried out, its recording
+    // read then (written after it was asked for). The thread is not waited for at the end while
+    // it is stuck.
     void audioThreadNeverHoldsUpTheCaller() {
-        struct Output : SoundOutput {
-            QSemaphore &answer, &called; // the server's answer; each call as it begins
-            QStringList& done;
-            Output(QSemaphore& a, QSemaphore& c, QStringList& d) : answer(a), called(c), done(d) {}
-            void prepare() override {
-                called.release();
-                answer.acquire();
-                done << "prepare";
-            }
-            void play(int channel, const std::shared_ptr<const WavData>& sound) override {
-                called.release();
-                done << QStringLiteral("%1:%2").arg(channel).arg(sound ? sound->sampleRate : 0);
-            }
-        };
-        QSemaphore answer, called;
-        QStringList done;
-        AudioThread audio([&] { return std::make_unique<Output>(answer, called, done); });
-        const auto sound = [](int rate) {
-            return std::make_shared<WavData>(WavData{rate, 1, {}, {}});
-        };
+        QTemporaryDir dir;
+        Notes notes;
+        AudioThread audio([&] { return std::make_unique<NotingOutput>(notes); });
+        const auto file = [&](const char* name) { return Utterance{{dir.filePath(name)}, {}, {}}; };
         audio.prepare();
-        QVERIFY(called.tryAcquire(1, 5000));
-        for (const int rate : {8000, 11025, 0, 22050})
-            audio.play(0, rate ? sound(rate) : nullptr);
-        audio.play(1, sound(44100));
-        audio.play(1, nullptr);
-        answer.release();
-        QVERIFY(called.tryAcquire(2, 5000));
+        QVERIFY(notes.called.tryAcquire(1, 5000));
+        for (const char* name : {"a.wav", "b.wav", "c.wav"})
+            audio.play(0, file(name));
+        audio.play(1, file("a.wav"));
+        audio.play(1, {});
+        QVERIFY(writeFile(dir.filePath("c.wav"), shippedAt(22050)));
+        notes.answer.release();
+        QVERIFY(notes.called.tryAcquire(3, 5000));
         audio.prepare();
-        QVERIFY(called.tryAcquire(1, 5000) && !audio.finish(std::chrono::milliseconds(20)));
-        answer.release();
+        QVERIFY(notes.called.tryAcquire(1, 5000) && !audio.finish(std::chrono::milliseconds(20)));
+        notes.answer.release();
         QVERIFY(audio.finish(std::chrono::seconds(5)));
-        QCOMPARE(done, (QStringList{"prepare", "0:22050", "1:0", "prepare"}));
+        QCOMPARE(notes.taken(), (QStringList{"prepare", "0:22050", "1:0", "prepare"}));
+    }
+
+    // The fanfare waits for the word before it to end, but no longer than it was told; a later
+    // request drops it.
+    void fanfareWaitsForTheWord() {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("word.wav"), shippedAt(8000)) &&
+                writeFile(dir.filePath("good.wav"), shippedAt(12000)));
+        Notes notes;
+        notes.busy = true;
+        AudioThread audio([&] { return std::make_unique<NotingOutput>(notes); });
+        const Utterance word{{dir.filePath("word.wav")}, {}, {}},
+            good{{dir.filePath("good.wav")}, {}, {}};
+        audio.play(0, word);
+        audio.playNext(0, good, std::chrono::minutes(1));
+        QTRY_VERIFY(notes.looked.available() >= 2); // twice: it waits
+        QCOMPARE(notes.taken(), QStringList{"0:8000"});
+        notes.busy = false;
+        QTRY_COMPARE(notes.taken().size(), 2);
+        notes.busy = true;
+        QElapsedTimer waited;
+        waited.start();
+        audio.playNext(0, good, std::chrono::milliseconds(50));
+        QTRY_COMPARE(notes.taken().size(), 3);
+        QVERIFY(waited.elapsed() >= 50);
+        notes.looked.acquire(notes.looked.available());
+        audio.playNext(0, good, std::chrono::minutes(1));
+        QTRY_VERIFY(notes.looked.available() > 0);
+        audio.play(0, {});
+        QTRY_COMPARE(notes.taken().size(), 4);
+        notes.busy = false;
+        audio.play(1, {});
+        QTRY_COMPARE(notes.taken().size(), 5);
+        QVERIFY(audio.finish(std::chrono::seconds(5)));
+        QCOMPARE(notes.taken(), (QStringList{"0:8000", "0:12000", "0:12000", "0:0", "1:0"}));
     }
 };
 

@@ -157,7 +157,7 @@ private Q_SLOTS:
         }
         // Each word is heard once, and cuts off the one before it; "Start" silences the last.
         QCOMPARE(app_->played("frmS"), kSounds.first(spoken));
-        QCOMPARE(app_->requests("frmS").count("close"), spoken + start);
+        QCOMPARE(app_->requests("frmS").count("stop"), int(start));
         QCOMPARE(!timer1.isEnabled() && !timer2.isEnabled(), start || secondTicks > 1);
         QCOMPARE(app_->startScreen().isVisible(), !start);
         QCOMPARE(app_->windows.board() != nullptr, start);

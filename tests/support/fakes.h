@@ -42,18 +42,27 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     void show(QWidget*, Icon icon, const QString& title, const QString& text) override {
         messages << QStringLiteral("%1|%2|%3").arg(int(icon)).arg(title, text);
     }
-    // Notes every request as "<window>:<request>"; the start screen's device is made first.
+    // Notes every request as "<window>:<request>", with what it is heard as: the first of its
+    // recordings that is a file, else its words said ("say sun in en"), else nothing ("-").
+    // The start screen's device is made first.
     std::unique_ptr<AudioDevice> create() override {
         struct Device : AudioDevice {
             FakeMachine& machine;
             QString window;
             Device(FakeMachine& m, QString w) : machine(m), window(std::move(w)) {}
-            bool open(const QString& path) override {
-                machine.sounds << window + ":open " + path;
-                return !machine.unplayable.contains(path);
+            void play(const Utterance& u) override { note("play " + heard(u)); }
+            void playNext(const Utterance& u, std::chrono::milliseconds atMost) override {
+                note(QStringLiteral("after %1 ms, play ").arg(atMost.count()) + heard(u));
             }
-            void play() override { machine.sounds << window + ":play"; }
-            void close() override { machine.sounds << window + ":close"; }
+            void stop() override { note("stop"); }
+            void note(const QString& request) { machine.sounds << window + ':' + request; }
+            static QString heard(const Utterance& u) {
+                for (const QString& path : u.recordings)
+                    if (QFileInfo(path).isFile())
+                        return path;
+                return u.text.isEmpty() ? QStringLiteral("-")
+                                        : QStringLiteral("say %1 in %2").arg(u.text, u.language);
+            }
         };
         return std::make_unique<Device>(*this, devices++ == 0 ? "frmS" : "frmBack");
     }
@@ -63,9 +72,8 @@ struct FakeMachine : Clock, RandomSource, ScreenInfo, AudioFactory, MessageBoxes
     std::deque<float> values;
     int reseeds = 0;
     QSize screen{1280, 1024};
-    QStringList messages;   // "<icon>|<title>|<text>"
-    QStringList sounds;     // every sound request
-    QStringList unplayable; // files that do not open, as a missing or damaged one would not
+    QStringList messages; // "<icon>|<title>|<text>"
+    QStringList sounds;   // every sound request
     int devices = 0;
 };
 
@@ -84,13 +92,15 @@ struct TestApp : FakeMachine {
         return *windows.board();
     }
 
-    // The requests that reached a window's sound control, without the files' folders.
+    // The requests that reached a window's sound channel, without the files' folders.
     QStringList requests(const QString& window) const {
         QStringList mine = sounds.filter(QRegularExpression("^" + window + ":"));
         return mine.replaceInStrings(QRegularExpression("^\\w+:|\\S*/"), QString());
     }
+    // What a window's channel was asked to play, in order: "banana.wav", "say sun in en".
     QStringList played(const QString& window) const {
-        return requests(window).filter(QRegularExpression("^open ")).replaceInStrings("open ", "");
+        const QRegularExpression play("^(after \\d+ ms, )?play ");
+        return requests(window).filter(play).replaceInStrings(play, QString());
     }
 
     int quits = 0;
