@@ -34,7 +34,8 @@ Label* boardLabel(QWidget* parent, const char* name, const QString& caption, con
     return makeLabel(parent, QLatin1String(name), caption, QFont(), {fore, back}, alignment);
 }
 
-const Pointer kMouse{QPointingDevice::primaryPointingDevice(), 0};
+// The mouse, or a pen, as it moves a picture; fingers have their device and their own ids.
+const Pointer kMouse{nullptr, -1};
 
 } // namespace
 
@@ -446,7 +447,10 @@ void GameBoard::mouseReleaseEvent(QMouseEvent* event) {
 bool GameBoard::touched(QTouchEvent* event) {
     if (event->type() == QEvent::TouchCancel) {
         drag_->cancel();
-        wordTouches_.clear();
+        for (const Touch& touch : std::as_const(touches_))
+            if (touch.button)
+                touch.button->setDown(false);
+        touches_.clear();
         return true;
     }
     const QWidget* under =
@@ -457,19 +461,43 @@ bool GameBoard::touched(QTouchEvent* event) {
     for (const QEventPoint& point : event->points()) {
         const Pointer finger{event->device(), point.id()};
         const QPoint at = point.position().toPoint();
-        if (point.state() == QEventPoint::Pressed && !drag_->press(finger, at)) {
-            Form_MouseDown();
-            wordTouches_.insert(point.id(), wordAt(at));
-        } else if (point.state() == QEventPoint::Updated) {
+        if (point.state() == QEventPoint::Pressed)
+            fingerDown(finger, at);
+        else if (point.state() == QEventPoint::Updated)
             drag_->move(finger, at);
-        } else if (point.state() == QEventPoint::Released) {
-            drag_->release(finger, at);
-            if (const int word = wordTouches_.take(point.id()); word && word == wordAt(at))
-                lbl_Click(word);
-        }
+        else if (point.state() == QEventPoint::Released)
+            fingerUp(finger, at);
     }
     event->accept();
     return true;
+}
+
+// A finger pressed on a picture begins a tap or a drag; on a button, it presses the button, as
+// it would with no other finger on the board; on a word or the board, it puts a picked picture
+// down.
+void GameBoard::fingerDown(Pointer finger, QPoint at) {
+    auto* button = qobject_cast<QAbstractButton*>(childAt(at));
+    if (button && button->isEnabled()) {
+        button->setDown(true);
+        touches_.insert(finger.id, {0, button});
+    } else if (!drag_->press(finger, at)) {
+        Form_MouseDown();
+        touches_.insert(finger.id, {wordAt(at), nullptr});
+    }
+}
+
+// A finger lifted ends its tap or drag; lifted where it pressed, it clicks a word or a button.
+void GameBoard::fingerUp(Pointer finger, QPoint at) {
+    drag_->release(finger, at);
+    const Touch touch = touches_.take(finger.id);
+    if (touch.word && touch.word == wordAt(at))
+        lbl_Click(touch.word);
+    if (!touch.button)
+        return;
+    touch.button->setDown(false);
+    // Queued, as "See All Times" may show a message, which waits for its answer.
+    if (touch.button->rect().contains(touch.button->mapFrom(this, at)))
+        QMetaObject::invokeMethod(touch.button, &QAbstractButton::click, Qt::QueuedConnection);
 }
 
 bool GameBoard::event(QEvent* event) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/picture_drag.h"
 #include "board/tile_pictures.h"
 #include "controls/form.h"
 #include "pictures/player_picture.h"
@@ -9,8 +10,10 @@
 #include "rules/board_layout.h"
 #include "rules/board_model.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QFutureWatcher>
+#include <QPointer>
 #include <vector>
 
 class QTouchEvent;
@@ -71,6 +74,8 @@ private:
     void coverTiles(bool covered);
     void speak(int cell);
     bool touched(QTouchEvent* event);
+    void fingerDown(Pointer finger, QPoint at);
+    void fingerUp(Pointer finger, QPoint at);
     int cellAt(QPoint onBoard) const;
     int wordAt(QPoint onBoard) const;
 
@@ -98,7 +103,12 @@ private:
     std::vector<Part> parts_;
     BoardGeometry geometry_;
     PictureDrag* drag_;
-    QHash<int, int> wordTouches_; // the word each finger pressed, by finger
+    // What each finger pressed, by finger: a word, or a button.
+    struct Touch {
+        int word = 0;
+        QPointer<QAbstractButton> button;
+    };
+    QHash<int, Touch> touches_;
     bool screenWatched_ = false;
 
     const Round round_;
