@@ -16,10 +16,9 @@ install(CODE "
         \"${pictolex_desktop}\" @ONLY)
     file(INSTALL \"${pictolex_desktop}\" TYPE FILE
         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")")
-foreach(size 16x16 32x32)
-    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/${size}/apps/pictolex.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
-endforeach()
+# The program icon at every size a desktop draws it, and scalable.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PICTOLEX_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -18,10 +18,22 @@ check)
     debug=$(dpkg-deb -c "$out"/pictolex-dbgsym_*.deb) || fail "no pictolex-dbgsym package"
     for f in games/pictolex lib/pictolex/pictolex_audio.so share/man/man6/pictolex.6.gz \
         share/doc/pictolex/{copyright,changelog.Debian.gz} share/applications/pictolex.desktop \
-        share/icons/hicolor/{16x16,32x32}/apps/pictolex.png \
+        share/icons/hicolor/scalable/apps/pictolex.svg \
         share/metainfo/io.github.pictolex.Pictolex.metainfo.xml; do
         [ -s "$usr/$f" ] || fail "/usr/$f is missing"
     done
+    for size in 16 32 48 64 128 256; do # each icon as large as its folder says
+        png=$usr/share/icons/hicolor/${size}x$size/apps/pictolex.png
+        [ "$(od -An -j16 -N8 --endian=big -tu4 "$png" | xargs)" = "$size $size" ] ||
+            fail "$png is missing, or not $size x $size pixels"
+    done
+    # Software centres list the game only with an icon of 64 pixels or more: the catalogue is
+    # composed from the package as a distribution composes it, icons and all.
+    appstreamcli validate --no-net "$usr/share/metainfo/io.github.pictolex.Pictolex.metainfo.xml"
+    rm -rf "$out/swcatalog" && appstreamcli compose --no-color --result-root="$out/swcatalog" \
+        --origin=pictolex "$root" >"$out/compose.txt" || { cat "$out/compose.txt"; fail "compose"; }
+    ls "$out"/swcatalog/usr/share/swcatalog/icons/pictolex/{64x64,128x128}/*.png >/dev/null ||
+        fail "the composed catalogue has no icon of 64 or 128 pixels"
     [ -x "$usr/games/pictolex" ] && [ ! -e "$usr/bin" ] || fail "the program is not in /usr/games"
     diff -r "$src/assets/sounds" "$usr/share/pictolex" || fail "the sounds differ"
     grep -qx 'Exec=/usr/games/pictolex' "$usr/share/applications/pictolex.desktop" || fail "Exec="
