@@ -16,10 +16,12 @@
   --list NAME          start with the word list NAME
   --check-list FOLDER  check the word list in FOLDER and say what keeps it
                        from being played
+  --version            say which version of pictolex this is
 </source>
         <translation>使い方: pictolex [--list 名前] [--check-list フォルダー]
   --list 名前               単語リスト「名前」で始めます
   --check-list フォルダー   フォルダーの単語リストを調べ、遊べない理由を表示します
+  --version                 pictolex のバージョンを表示します
 </translation>
     </message>
     <message>

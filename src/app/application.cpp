@@ -57,13 +57,13 @@ int runGame(QApplication& app, const QString& askedList) {
 
 namespace {
 
-// Help, a mistake on the command line, or no display to show the game on: a word to the
-// terminal, in the reader's language, and the status to end with.
+// Help, the version, a mistake on the command line, or no display to show the game on: a word
+// to the terminal, in the reader's language, and the status to end with.
 int tellTheTerminal(int argc, char* argv[], const Arguments& arguments) {
     QCoreApplication app(argc, argv);
     installTranslations(app);
-    if (arguments.help) {
-        QTextStream(stdout) << usageText();
+    if (arguments.help || arguments.version) {
+        QTextStream(stdout) << (arguments.help ? usageText() : versionText());
         return 0;
     }
     const QString mistake = mistakeText(arguments);
@@ -82,7 +82,7 @@ int runProgram(int argc, char* argv[]) {
     const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (arguments.help || !mistakeText(arguments).isEmpty() ||
+    if (arguments.help || arguments.version || !mistakeText(arguments).isEmpty() ||
         (noDisplay && arguments.checkFolder.isEmpty()))
         return tellTheTerminal(argc, argv, arguments);
     if (!arguments.checkFolder.isEmpty()) {
