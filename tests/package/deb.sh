@@ -3,10 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # deb.sh build|check|run|install SOURCE DIR VERSION: the package built by tools/build-deb in DIR/deb
 # and unpacked into DIR/deb/root, checked there; install, which puts it into the system and runs
-# its autopkgtest (debian/tests), runs only with PICTOLEX_SYSTEM_INSTALL_TEST=1.
+# its autopkgtest (debian/tests), runs only with PICTOLEX_SYSTEM_INSTALL_TEST=1. The package is
+# a second build of the whole game: each step is skipped unless PICTOLEX_PACKAGE_TEST=1 (which
+# CI sets) or PICTOLEX_SYSTEM_INSTALL_TEST=1 asks for it.
 set -euo pipefail
 src=$2 out=$3/deb root=$3/deb/root
 fail() { echo "deb.sh: $*" >&2; exit 1; }
+[ "${PICTOLEX_PACKAGE_TEST:-}" = 1 ] || [ "${PICTOLEX_SYSTEM_INSTALL_TEST:-}" = 1 ] ||
+    { echo "skipped: PICTOLEX_PACKAGE_TEST=1 builds and checks the Debian package"; exit 77; }
 
 case "$1" in
 build)
