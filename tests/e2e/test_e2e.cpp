@@ -130,14 +130,10 @@ private Q_SLOTS:
                                  << "pictolex " PICTOLEX_VERSION "\n";
         QTest::newRow("no value") << QStringList{"--list=x", "--list"} << QByteArray() << 2
                                   << "pictolex: --list" + noValue;
-        QTest::newRow("a value as it is")
-            << QStringList{"--check-list", "--list"} << QByteArray() << 1 << "There is no folder";
         QTest::newRow("not ours") << QStringList{"--lists=a", "b"} << QByteArray() << 2
                                   << "pictolex: --lists=a" + notOurs + "--help lists them.\n";
         QTest::newRow("a switch with a value")
             << QStringList{"--help=1"} << QByteArray() << 2 << "pictolex: --help=1" + notOurs;
-        QTest::newRow("not ours, Japanese") << QStringList{"--nope"} << QByteArray("ja") << 2
-                                            << "pictolex: --nope は pictolex のオプションでは";
         QTest::newRow("no display") << QStringList{"--list", "weather"} << QByteArray() << 1
                                     << "pictolex: There is no display to show the game on";
     }
