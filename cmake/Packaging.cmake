@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration and documentation: the install rules the Debian package (debian/) is
 # made of, under any prefix.
-# The program (games/) and its sounds (share/pictolex/) are installed where they are built.
-include(GNUInstallDirs)
+# The program, its audio module and its sounds are installed where they are built (the layout
+# is in CMakeLists.txt).
 
 set(PICTOLEX_APP_ID io.github.pictolex.Pictolex)
 
@@ -11,15 +11,14 @@ set(PICTOLEX_APP_ID io.github.pictolex.Pictolex)
 # <prefix>/games/pictolex, /usr/games/pictolex in the package.
 set(pictolex_desktop ${PROJECT_BINARY_DIR}/packaging/pictolex.desktop)
 install(CODE "
-    set(PICTOLEX_GAMES_DIR \"\${CMAKE_INSTALL_PREFIX}/games\")
+    set(PICTOLEX_GAMES_DIR \"\${CMAKE_INSTALL_PREFIX}/${PICTOLEX_GAMES_DIR}\")
     configure_file(\"${PROJECT_SOURCE_DIR}/packaging/pictolex.desktop.in\"
         \"${pictolex_desktop}\" @ONLY)
     file(INSTALL \"${pictolex_desktop}\" TYPE FILE
         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")")
-foreach(size 16x16 32x32)
-    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/${size}/apps/pictolex.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
-endforeach()
+# The program icon at every size a desktop draws it, and scalable.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PICTOLEX_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -4,22 +4,25 @@
 <context>
     <name>Arguments</name>
     <message>
-        <source>%1 needs a value: --list NAME, or --check-list FOLDER.</source>
-        <translation>%1 には値が要ります: --list 名前、または --check-list フォルダー。</translation>
+        <source>%1 needs a value: --list NAME, or --check-list LIST.</source>
+        <translation>%1 には値が要ります: --list 名前、または --check-list リスト。</translation>
     </message>
     <message>
         <source>%1 is not an option of pictolex; --help lists them.</source>
         <translation>%1 は pictolex のオプションではありません。--help で一覧が出ます。</translation>
     </message>
     <message>
-        <source>Usage: pictolex [--list NAME] [--check-list FOLDER]
+        <source>Usage: pictolex [--list NAME] [--check-list LIST]
   --list NAME          start with the word list NAME
-  --check-list FOLDER  check the word list in FOLDER and say what keeps it
-                       from being played
+  --check-list LIST    check the word list LIST, a folder or a list&apos;s name,
+                       and say what keeps it from being played
+  --version            say which version of pictolex this is
 </source>
-        <translation>使い方: pictolex [--list 名前] [--check-list フォルダー]
+        <translation>使い方: pictolex [--list 名前] [--check-list リスト]
   --list 名前               単語リスト「名前」で始めます
-  --check-list フォルダー   フォルダーの単語リストを調べ、遊べない理由を表示します
+  --check-list リスト       単語リスト（フォルダーまたはリストの名前）を調べ、
+                            遊べない理由を表示します
+  --version                 pictolex のバージョンを表示します
 </translation>
     </message>
     <message>

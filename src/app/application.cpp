@@ -7,7 +7,9 @@
 #include "app/list_report.h"
 #include "app/system_platform.h"
 #include "app/translations.h"
+#include "platform/install_layout.h"
 #include "platform/process.h"
+#include "sound/lazy_audio.h"
 #include "start_screen/start_screen.h"
 
 #include <QApplication>
@@ -24,6 +26,24 @@ void prepareProcess() {
     sendSoundLibraryLogToSystemLog();
 }
 
+namespace {
+
+// A sound server that never answers keeps the audio thread inside the sound library, where it
+// can be neither stopped nor waited for, and a speech engine once made is never torn down: then
+// the program leaves at once with `status`, without the destructors, which would tear down what
+// that thread still uses, or wait for it for ever.
+void leaveIfStuck(AudioFactory& audio, int status) {
+    if (audio.finish(std::chrono::milliseconds(500)))
+        return;
+    // Not fflush(nullptr): the speech library reads its socket through a stream, and holds that
+    // stream's lock while it waits.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}
+
+} // namespace
+
 int runGame(QApplication& app, const QString& askedList) {
     QApplication::setApplicationName(QStringLiteral("pictolex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
@@ -38,33 +58,39 @@ int runGame(QApplication& app, const QString& askedList) {
     // Sound is got ready once the start screen is up, well before its first word.
     QTimer::singleShot(300, &windows.startScreen(), [&system] { system.audio.prepare(); });
     const int status = app.exec();
-    // A sound server that never answers keeps the audio thread inside the sound library, where
-    // it can be neither stopped nor waited for. Then the game leaves at once, without the
-    // destructors, which would tear down what that thread still uses, or wait for it for ever.
-    if (!system.audio.finish(std::chrono::milliseconds(500))) {
-        // Not fflush(nullptr): the speech library reads its socket through a stream, and holds
-        // that stream's lock while it waits.
-        std::fflush(stdout);
-        std::fflush(stderr);
-        std::_Exit(status);
-    }
+    leaveIfStuck(system.audio, status);
     return status;
 }
 
 namespace {
 
-// Help, a mistake on the command line, or no display to show the game on: a word to the
-// terminal, in the reader's language, and the status to end with.
+// Help, the version, a mistake on the command line, or no display to show the game on: a word
+// to the terminal, in the reader's language, and the status to end with.
 int tellTheTerminal(int argc, char* argv[], const Arguments& arguments) {
     QCoreApplication app(argc, argv);
     installTranslations(app);
-    if (arguments.help) {
-        QTextStream(stdout) << usageText();
+    if (arguments.help || arguments.version) {
+        QTextStream(stdout) << (arguments.help ? usageText() : versionText());
         return 0;
     }
     const QString mistake = mistakeText(arguments);
     QTextStream(stderr) << "pictolex: " << (mistake.isEmpty() ? noDisplayText() : mistake) << '\n';
     return mistake.isEmpty() ? 1 : 2;
+}
+
+} // namespace
+
+namespace {
+
+// --check-list: the list's report, with the words that have no recording spoken by the
+// desktop's voice where one speaks the list's language.
+int reportOnList(const QString& list) {
+    LazyAudioFactory audio(audioModuleFor(QCoreApplication::applicationDirPath()));
+    QTextStream out(stdout);
+    const int status = reportList(
+        list, out, [&audio](const QString& language) { return audio.canSpeak(language); });
+    leaveIfStuck(audio, status);
+    return status;
 }
 
 } // namespace
@@ -78,7 +104,7 @@ int runProgram(int argc, char* argv[]) {
     const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (arguments.help || !mistakeText(arguments).isEmpty() ||
+    if (arguments.help || arguments.version || !mistakeText(arguments).isEmpty() ||
         (noDisplay && arguments.checkFolder.isNull()))
         return tellTheTerminal(argc, argv, arguments);
     if (!arguments.checkFolder.isNull()) { // given, if empty
@@ -86,8 +112,7 @@ int runProgram(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app);
-        QTextStream out(stdout);
-        return reportList(arguments.checkFolder, out);
+        return reportOnList(arguments.checkFolder);
     }
     QApplication app(argc, argv);
     return runGame(app, arguments.list);

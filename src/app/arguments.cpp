@@ -2,42 +2,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/arguments.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace pictolex {
 
-Arguments parseArguments(const QStringList& arguments) {
-    Arguments parsed;
-    const std::pair<QString, QString*> options[] = {
-        {QStringLiteral("--list"), &parsed.list},
-        {QStringLiteral("--check-list"), &parsed.checkFolder}};
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& given = arguments[i];
-        bool ours = false;
-        for (const auto& [option, value] : options) {
-            if (given.startsWith(option + QLatin1Char('='))) {
-                *value = given.mid(option.size() + 1);
-            } else if (given != option) {
-                continue;
-            } else if (i + 1 < arguments.size()) {
-                *value = arguments[++i];
-            } else {
-                parsed.withoutValue = option;
-            }
-            ours = true;
-        }
-        if (given == QLatin1String("--help") || given == QLatin1String("-h"))
-            parsed.help = true;
-        else if (!ours && given.startsWith(QLatin1String("--")))
-            parsed.unknown = given;
+namespace {
+
+// The argument that names an option we do not have, as given: a name Qt's parser did not know,
+// with two dashes (one dash is Qt's own), or a switch given a value. The last such counts.
+QString unknownOption(const QStringList& arguments, const QCommandLineParser& parser,
+                      const QStringList& switches) {
+    QString unknown;
+    for (const QString& given : arguments.mid(1)) {
+        if (given == QLatin1String("--"))
+            break;
+        const QString name = given.section(QLatin1Char('='), 0, 0).mid(2);
+        const bool withValue = given.contains(QLatin1Char('='));
+        if (given.startsWith(QLatin1String("--")) &&
+            (parser.unknownOptionNames().contains(name) || (withValue && switches.contains(name))))
+            unknown = given;
     }
+    return unknown;
+}
+
+} // namespace
+
+Arguments parseArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption list(QStringLiteral("list"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption check(QStringLiteral("check-list"), {}, QStringLiteral("LIST"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({list, check, help, version});
+    parser.parse(arguments);
+
+    Arguments parsed;
+    parsed.list = parser.value(list);
+    parsed.checkFolder = parser.value(check);
+    if (parser.isSet(check) && parsed.checkFolder.isNull())
+        parsed.checkFolder = QStringLiteral(""); // given, though empty
+    // An option with a value that is named more often than it has values lacks one.
+    for (const QCommandLineOption* option : {&list, &check}) {
+        const QString name = option->names().constFirst();
+        if (parser.optionNames().count(name) > parser.values(*option).size())
+            parsed.withoutValue = QStringLiteral("--") + name;
+    }
+    parsed.unknown = unknownOption(arguments, parser, help.names() + version.names());
+    // A switch given a value (--help=1) is a mistake, not the switch.
+    const QString wrong = parsed.unknown.section(QLatin1Char('='), 0, 0).mid(2);
+    parsed.help = parser.isSet(help) && !help.names().contains(wrong);
+    parsed.version = parser.isSet(version) && !version.names().contains(wrong);
     return parsed;
 }
 
 QString mistakeText(const Arguments& arguments) {
     if (!arguments.withoutValue.isEmpty())
         return QCoreApplication::translate("Arguments",
-                                           "%1 needs a value: --list NAME, or --check-list FOLDER.")
+                                           "%1 needs a value: --list NAME, or --check-list LIST.")
             .arg(arguments.withoutValue);
     if (!arguments.unknown.isEmpty())
         return QCoreApplication::translate("Arguments",
@@ -48,10 +71,15 @@ QString mistakeText(const Arguments& arguments) {
 
 QString usageText() {
     return QCoreApplication::translate(
-        "Arguments", "Usage: pictolex [--list NAME] [--check-list FOLDER]\n"
+        "Arguments", "Usage: pictolex [--list NAME] [--check-list LIST]\n"
                      "  --list NAME          start with the word list NAME\n"
-                     "  --check-list FOLDER  check the word list in FOLDER and say what keeps it\n"
-                     "                       from being played\n");
+                     "  --check-list LIST    check the word list LIST, a folder or a list's name,\n"
+                     "                       and say what keeps it from being played\n"
+                     "  --version            say which version of pictolex this is\n");
+}
+
+QString versionText() {
+    return QStringLiteral("pictolex " PICTOLEX_VERSION "\n");
 }
 
 QString noDisplayText() {

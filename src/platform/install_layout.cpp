@@ -2,16 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/install_layout.h"
 
+#include "platform/install_paths.h"
+
 #include <QDir>
 
 namespace pictolex {
 
 QString soundFolderFor(const QString& executableDir) {
-    return QDir::cleanPath(executableDir + QStringLiteral("/../share/pictolex")) + QLatin1Char('/');
+    return QDir::cleanPath(executableDir + QLatin1Char('/') +
+                           QLatin1String(kSoundFolderFromProgram)) +
+           QLatin1Char('/');
 }
 
 QString audioModuleFor(const QString& executableDir) {
-    return QDir::cleanPath(executableDir + QStringLiteral("/../lib/pictolex/pictolex_audio.so"));
+    return QDir::cleanPath(executableDir + QLatin1Char('/') +
+                           QLatin1String(kAudioModuleFromProgram));
 }
 
 } // namespace pictolex

@@ -7,7 +7,7 @@
 namespace pictolex {
 
 // Where the game's own files lie for a program in <prefix>/<folder> (bin/ in the build tree,
-// games/ when installed), wherever <prefix> is.
+// games/ when installed), wherever <prefix> is; the layout is CMake's (install_paths.h.in).
 
 // The sounds: <prefix>/share/pictolex/, with a trailing '/'.
 QString soundFolderFor(const QString& executableDir);

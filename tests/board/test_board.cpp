@@ -201,6 +201,7 @@ private Q_SLOTS:
             QVERIFY2(parseWav(readFile(sounds + w + ".wav")), qPrintable(w));
             const QImage picture = iconImage(w);
             QVERIFY2(picture.size() == QSize(32, 32) && !pictures.contains(picture), qPrintable(w));
+            QVERIFY2(largePicture(w).size() == QSize(128, 128), qPrintable(w));
             pictures << picture;
         }
         QVERIFY(QFile::exists(sounds + "good.wav"));
@@ -712,8 +713,10 @@ private Q_SLOTS:
             QVERIFY(i == 1 || !tile(i).geometry().intersects(tile(i - 1).geometry()));
             QVERIFY(i == 1 || !word(i).geometry().intersects(word(i - 1).geometry()));
         }
-        const QImage shown = tile(36).image();
+        const QImage shown = tile(36).image(); // drawn afresh from the large picture
         QCOMPARE(shown.size(), tile(36).pictureRect().size() * shown.devicePixelRatio());
+        QVERIFY(shown != iconImage(tile(36).tag())
+                             .scaled(shown.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         QCOMPARE(unfitCaption(board()), QString());
     }
 

@@ -117,16 +117,49 @@ private Q_SLOTS:
         game_.kill();
         game_.waitForFinished();
     }
-    // A teacher checks a list, with no display at hand.
-    void checkListWithNoDisplay() {
-        QProcess check;
+    // The command line, with no display at hand: a teacher checks a list, asks for help or
+    // the version, or makes a mistake, and is answered in the reader's language.
+    void terminal_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // the start of what is printed
+        const QString list = PICTOLEX_EXAMPLE_LIST, notOurs = " is not an option of pictolex; ";
+        const QString noValue = " needs a value: --list NAME, or --check-list LIST.\n";
+        QTest::newRow("a list checked") << QStringList{"--check-list", list} << QByteArray() << 0
+                                        << "“weather” can be played: 6 words.\n";
+        QTest::newRow("--check-list=") << QStringList{"-style", "fusion", "--check-list=" + list}
+                                       << QByteArray() << 0 << "“weather” can";
+        QTest::newRow("help") << QStringList{"--list", "x", "--help"} << QByteArray() << 0
+                              << "Usage: pictolex [--list NAME] [--check-list LIST]\n";
+        QTest::newRow("help, Japanese") << QStringList{"-h"} << QByteArray("ja") << 0 << "使い方";
+        QTest::newRow("version") << QStringList{"--version"} << QByteArray() << 0
+                                 << "pictolex " PICTOLEX_VERSION "\n";
+        QTest::newRow("no value") << QStringList{"--list=x", "--list"} << QByteArray() << 2
+                                  << "pictolex: --list" + noValue;
+        QTest::newRow("not ours") << QStringList{"--lists=a", "b"} << QByteArray() << 2
+                                  << "pictolex: --lists=a" + notOurs + "--help lists them.\n";
+        QTest::newRow("a switch with a value")
+            << QStringList{"--help=1"} << QByteArray() << 2 << "pictolex: --help=1" + notOurs;
+        QTest::newRow("no display") << QStringList{"--list", "weather"} << QByteArray() << 1
+                                    << "pictolex: There is no display to show the game on";
+    }
+    void terminal() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, language);
+        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
-        check.setProcessEnvironment(environment);
-        check.start(QStringLiteral(PICTOLEX_BINARY), {"--check-list", PICTOLEX_EXAMPLE_LIST});
-        QVERIFY(check.waitForFinished(20000) && check.exitCode() == 0);
-        QVERIFY(check.readAllStandardOutput().startsWith("“weather” can be played: 6 words.\n"));
+        environment.insert("LANGUAGE", language);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PICTOLEX_BINARY), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QFETCH(QString, said);
+        const QString printed =
+            QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        QVERIFY2(printed.startsWith(said), qPrintable(printed));
+        QTEST(program.exitCode(), "status");
     }
     void wholeRound_data() {
         QTest::addColumn<bool>("byKeys");

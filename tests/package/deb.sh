@@ -3,10 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # deb.sh build|check|run|install SOURCE DIR VERSION: the package built by tools/build-deb in DIR/deb
 # and unpacked into DIR/deb/root, checked there; install, which puts it into the system and runs
-# its autopkgtest (debian/tests), runs only with PICTOLEX_SYSTEM_INSTALL_TEST=1.
+# its autopkgtest (debian/tests), runs only with PICTOLEX_SYSTEM_INSTALL_TEST=1. The package is
+# a second build of the whole game: each step is skipped unless PICTOLEX_PACKAGE_TEST=1 (which
+# CI sets) or PICTOLEX_SYSTEM_INSTALL_TEST=1 asks for it.
 set -euo pipefail
 src=$2 out=$3/deb root=$3/deb/root
 fail() { echo "deb.sh: $*" >&2; exit 1; }
+[ "${PICTOLEX_PACKAGE_TEST:-}" = 1 ] || [ "${PICTOLEX_SYSTEM_INSTALL_TEST:-}" = 1 ] ||
+    { echo "skipped: PICTOLEX_PACKAGE_TEST=1 builds and checks the Debian package"; exit 77; }
 
 case "$1" in
 build)
@@ -18,10 +22,22 @@ check)
     debug=$(dpkg-deb -c "$out"/pictolex-dbgsym_*.deb) || fail "no pictolex-dbgsym package"
     for f in games/pictolex lib/pictolex/pictolex_audio.so share/man/man6/pictolex.6.gz \
         share/doc/pictolex/{copyright,changelog.Debian.gz} share/applications/pictolex.desktop \
-        share/icons/hicolor/{16x16,32x32}/apps/pictolex.png \
+        share/icons/hicolor/scalable/apps/pictolex.svg \
         share/metainfo/io.github.pictolex.Pictolex.metainfo.xml; do
         [ -s "$usr/$f" ] || fail "/usr/$f is missing"
     done
+    for size in 16 32 48 64 128 256; do # each icon as large as its folder says
+        png=$usr/share/icons/hicolor/${size}x$size/apps/pictolex.png
+        [ "$(od -An -j16 -N8 --endian=big -tu4 "$png" | xargs)" = "$size $size" ] ||
+            fail "$png is missing, or not $size x $size pixels"
+    done
+    # Software centres list the game only with an icon of 64 pixels or more: the catalogue is
+    # composed from the package as a distribution composes it, icons and all.
+    appstreamcli validate --no-net "$usr/share/metainfo/io.github.pictolex.Pictolex.metainfo.xml"
+    rm -rf "$out/swcatalog" && appstreamcli compose --no-color --result-root="$out/swcatalog" \
+        --origin=pictolex "$root" >"$out/compose.txt" || { cat "$out/compose.txt"; fail "compose"; }
+    ls "$out"/swcatalog/usr/share/swcatalog/icons/pictolex/{64x64,128x128}/*.png >/dev/null ||
+        fail "the composed catalogue has no icon of 64 or 128 pixels"
     [ -x "$usr/games/pictolex" ] && [ ! -e "$usr/bin" ] || fail "the program is not in /usr/games"
     diff -r "$src/assets/sounds" "$usr/share/pictolex" || fail "the sounds differ"
     grep -qx 'Exec=/usr/games/pictolex' "$usr/share/applications/pictolex.desktop" || fail "Exec="

@@ -9,7 +9,10 @@ status=0
 for ts in "$src"/assets/translations/*.ts; do
     cp "$ts" "$tmp/now.ts"
     "$lupdate" -silent -locations none -no-obsolete "$src/src" -ts "$tmp/now.ts"
-    missing=$( (grep -B3 'type="unfinished"' "$tmp/now.ts" || true) | sed -n 's/.*<source>\(.*\)<\/source>.*/  \1/p')
+    # Each message whole, a text of many lines too, that has no finished translation.
+    missing=$(awk '/<message/ { m = "" } { m = m $0 "\n" }
+        /<\/message>/ && m ~ /type="unfinished"/ {
+            sub(/.*<source>/, "", m); sub(/<\/source>.*/, "", m); print "  " m }' "$tmp/now.ts")
     [ -z "$missing" ] || { echo "$(basename "$ts") has no translation of:"; echo "$missing"; status=1; }
 done
 exit "$status"

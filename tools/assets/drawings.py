@@ -77,17 +77,33 @@ def circled_one() -> Image.Image:
     return image
 
 
-def road_sign() -> Image.Image:
-    """The program's sign: grey square, yellow dashed centre line, arrows left above it and
-    right below it."""
-    image, draw = canvas()
-    draw.rounded_rectangle(box(1, 1, 31, 31), radius=4 * S, fill=(40, 40, 40, 255))
-    draw.rounded_rectangle(box(2, 2, 30, 30), radius=3 * S, fill=(128, 128, 128, 255))
-    for x in (3, 10, 17, 24):
-        draw.rectangle(box(x, 15, x + 5, 17), fill=(255, 220, 0, 255))
-    arrow = ((5, 9), (11, 3), (11, 7), (26, 7), (26, 11), (11, 11), (11, 15))
-    draw.polygon(points(*arrow), fill=WHITE)
-    draw.polygon(points(*((GRID - x, y + 14) for x, y in arrow)), fill=WHITE)
+# The program's sign on the 32 x 32 grid, as shapes: grey square, yellow dashed centre line,
+# arrows left above it and right below it. Each shape: (kind, grid points, corner radius, colour),
+# a "rect" or "rounded" by two corners, a "polygon" by its corners.
+_ARROW = ((5, 9), (11, 3), (11, 7), (26, 7), (26, 11), (11, 11), (11, 15))
+ROAD_SIGN = (
+    ("rounded", ((1, 1), (31, 31)), 4, (40, 40, 40, 255)),
+    ("rounded", ((2, 2), (30, 30)), 3, (128, 128, 128, 255)),
+    *(("rect", ((x, 15), (x + 5, 17)), 0, (255, 220, 0, 255)) for x in (3, 10, 17, 24)),
+    ("polygon", _ARROW, 0, WHITE),
+    ("polygon", tuple((GRID - x, y + 14) for x, y in _ARROW), 0, WHITE),
+)
+
+
+def road_sign(scale: int = S) -> Image.Image:
+    """The program's sign, ROAD_SIGN drawn at scale pixels a grid unit."""
+    image = Image.new("RGBA", (GRID * scale, GRID * scale), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    for kind, corners, radius, colour in ROAD_SIGN:
+        if kind == "polygon":
+            draw.polygon([(x * scale, y * scale) for x, y in corners], fill=colour)
+            continue
+        (x0, y0), (x1, y1) = corners
+        rectangle = [x0 * scale, y0 * scale, x1 * scale - 1, y1 * scale - 1]
+        if kind == "rounded":
+            draw.rounded_rectangle(rectangle, radius=radius * scale, fill=colour)
+        else:
+            draw.rectangle(rectangle, fill=colour)
     return image
 
 

@@ -4,7 +4,7 @@
 
 from dataclasses import dataclass
 
-from PIL import Image, ImageFilter
+from PIL import Image, ImageChops, ImageFilter
 
 EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
 EMOJI_PIXELS = 109  # the font's only bitmap strike
@@ -59,6 +59,29 @@ def fit(image: Image.Image, size: int, margin: int) -> Image.Image:
     small = small.convert("RGBA")
     out = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     out.paste(small, ((size - width) // 2, (size - height) // 2))
+    return out
+
+
+def shrink(image: Image.Image, size: int) -> Image.Image:
+    """The square picture at size x size, each pixel the average of the area it covers, on
+    premultiplied colour so that edges do not darken."""
+    return image.convert("RGBa").resize((size, size), Image.BOX).convert("RGBA")
+
+
+def ringed(image: Image.Image, width: int) -> Image.Image:
+    """The picture on a black ring width pixels wide round its shape, its edge as smooth as
+    the shape's own."""
+    alpha = image.getchannel("A")
+    grown = Image.new("L", image.size, 0)
+    for dy in range(-width, width + 1):
+        for dx in range(-width, width + 1):
+            if dx * dx + dy * dy <= width * width + 1:
+                shifted = Image.new("L", image.size, 0)
+                shifted.paste(alpha, (dx, dy))
+                grown = ImageChops.lighter(grown, shifted)
+    out = Image.new("RGBA", image.size, OUTLINE + (0,))
+    out.putalpha(grown)
+    out.alpha_composite(image)
     return out
 
 
