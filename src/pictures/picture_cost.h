@@ -24,9 +24,11 @@ PictureFacts pictureFacts(QByteArrayView bytes, QSize size, bool jpeg);
 // is decoded; an interlaced PNG is decoded whole).
 qint64 decodingCost(const PictureFacts& facts, int side);
 
-// The most a picture may cost at the largest side it is shown at: some 20 ms, so that the 36
-// pictures of a list take well under a second to decode as the board opens.
-inline constexpr qint64 kMostDecodingCost = 20'000'000;
+// The most a picture may cost at the largest side it is shown at: some 50 ms, so that the 36
+// pictures of a list, two decoded at once, take under a second as the board opens.
+inline constexpr qint64 kMostDecodingCost = 50'000'000;
+// No picture within that cost has a larger file: every byte costs at least this.
+inline constexpr qint64 kLeastCostPerByte = 9;
 
 // Whether a PNG's chunks run whole to its end: a PNG cut short is named without being handed
 // to the decoder, which would print its error on the terminal. Any other file passes.

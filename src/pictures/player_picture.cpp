@@ -24,7 +24,7 @@ namespace pictolex {
 namespace {
 
 // No picture worth its cost has a larger file.
-constexpr qint64 kMostPictureBytes = kMostDecodingCost / 16;
+constexpr qint64 kMostPictureBytes = kMostDecodingCost / kLeastCostPerByte;
 
 // The side the check decodes at: damage shows at any size, and this one costs least.
 constexpr int kCheckSide = 32;

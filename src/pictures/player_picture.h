@@ -31,8 +31,8 @@ inline constexpr int kLargestPictureSide = 256;
 // The picture in the file at `path`, decoded whole and turned upright as its camera says. A
 // picture larger than a square of `side` device pixels (at most kLargestPictureSide) is fitted
 // into it: shown whole, centred on a transparent ground, smoothly scaled; a smaller one is kept
-// as it is, pixel for pixel. The image's device pixel ratio is 1. Never waits on a pipe; says nothing on
-// the terminal. Safe to call on any number of threads at once.
+// as it is, pixel for pixel. The image's device pixel ratio is 1. Never waits on a pipe; says
+// nothing on the terminal. Safe to call on any number of threads at once.
 DecodedPicture decodePicture(const QString& path, int side);
 
 // The same for each of `paths`, on the worker threads of the global thread pool, several at

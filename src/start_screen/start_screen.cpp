@@ -186,6 +186,7 @@ void StartScreen::buildListControls() {
 // Reads and checks the list offered at `index` of cboList; a list that cannot be played says
 // why, and "Start" waits for another choice.
 void StartScreen::chooseList(int index) {
+    chosenState_ = index == 0 ? QString() : folderState(lists_[index - 1].folder);
     chosen_ = index == 0 ? CheckedList{builtIn_, {}, {}, {}}
                          : checkList(lists_[index - 1], wordFits, wordDrawable);
     QStringList lines;
@@ -201,8 +202,8 @@ void StartScreen::chooseList(int index) {
 }
 
 // Looks for the lists again, as a teacher may have added, mended or removed one since: the
-// choice shows them as they are now, keeping the list chosen while it is there. The game's own
-// words are chosen in place of one that is gone.
+// choice shows them as they are now, keeping the list chosen while it is there, checked again
+// when it changed. The game's own words are chosen in place of one that is gone.
 void StartScreen::lookForLists() {
     const QList<ListPlace> found = findLists(platform().userFolder, rootPath_);
     const auto names = [](const QList<ListPlace>& places) {
@@ -211,8 +212,12 @@ void StartScreen::lookForLists() {
             listed << list.name;
         return listed;
     };
-    if (names(found) == names(lists_))
+    if (names(found) == names(lists_)) { // the chosen list checked again if it changed
+        const int chosen = cboList ? cboList->currentIndex() : 0;
+        if (chosen > 0 && folderState(lists_[chosen - 1].folder) != chosenState_)
+            chooseList(chosen);
         return;
+    }
     const QString chosen = cboList && cboList->currentIndex() > 0
                                ? lists_[cboList->currentIndex() - 1].name
                                : QString();
@@ -288,8 +293,9 @@ void StartScreen::moveEvent(QMoveEvent* event) {
 void StartScreen::cmdStart_Click() {
     if (reading_.isRunning())
         return;
-    if (cboList && cboList->currentIndex() > 0) {
-        chooseList(cboList->currentIndex());
+    const int chosen = cboList ? cboList->currentIndex() : 0;
+    if (chosen > 0 && folderState(lists_[chosen - 1].folder) != chosenState_) {
+        chooseList(chosen);
         if (!chosen_.playable())
             return;
     }

@@ -82,6 +82,7 @@ private:
 
     QList<ListPlace> lists_; // as cboList offers them, after the game's own words
     CheckedList chosen_;
+    QString chosenState_; // what the chosen list's folder held as it was checked
     WordList builtIn_;
     QString rootPath_;
     int timer2Ticks_ = 0;

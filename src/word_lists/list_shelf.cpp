@@ -58,4 +58,16 @@ ListPlace findList(const QString& name, const QString& playerFolder, const QStri
     return {};
 }
 
+QString folderState(const QString& folder) {
+    QString state;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(
+             QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+             QDir::Name))
+        state += QStringLiteral("%1|%2|%3\n")
+                     .arg(file.fileName())
+                     .arg(file.size())
+                     .arg(file.lastModified().toMSecsSinceEpoch());
+    return state;
+}
+
 } // namespace pictolex

@@ -27,4 +27,8 @@ QList<ListPlace> findLists(const QString& playerFolder, const QString& sharedFol
 // The list of that name among them; its name is empty when there is none.
 ListPlace findList(const QString& name, const QString& playerFolder, const QString& sharedFolder);
 
+// What a list's folder holds, as a text that changes when a file is added, removed, renamed or
+// written again: to tell whether a list checked before must be checked again.
+QString folderState(const QString& folder);
+
 } // namespace pictolex

@@ -64,13 +64,13 @@ QByteArray jpegWithProfile(const QImage& image) {
 // Spoils files of a list, each as its first character says, in turn: '-' takes it away, '!' makes
 // it an MP3, '|' a pipe with no writer, '+' a picture of too many pixels to show quickly, '~' cuts
 // it to a third, '=' renames it to the name after ':'. '*', '^' and '&' write <word>.jpg in place
-// of <word>.png: the same picture, a progressive photograph of 3000 by 2000, or the picture with a
+// of <word>.png: the same picture, a progressive photograph of 5000 by 4000, or the picture with a
 // colour profile that Qt warns about; '>' writes a recording.
 bool spoil(const QString& folder, const QString& hows) {
     for (const QString& how : hows.split(' ', Qt::SkipEmptyParts)) {
         const QString path = folder + how.mid(1).section(':', 0, 0);
         const QString png = path.chopped(4) + ".png";
-        QImage large(2000, 2001, QImage::Format_Mono), photo(3000, 2000, QImage::Format_RGB32);
+        QImage large(2000, 2001, QImage::Format_Mono), photo(5000, 4000, QImage::Format_RGB32);
         large.fill(0);
         photo.fill(Qt::darkGreen);
         QImageWriter progressive(path, "JPG");
@@ -194,7 +194,13 @@ private Q_SLOTS:
         QCOMPARE(startWith("nosuch")->currentIndex(), 0);
         QCOMPARE(control<Label>(app_->startScreen(), "lblFindings").caption(),
                  "There is no word list called “nosuch”.");
-        QCOMPARE(startWith({})->currentText(), "weather");
+        box = startWith({});
+        QCOMPARE(box->currentText(), "weather");
+        QVERIFY(QFile::rename(folder + "lists/weather/sun.png", folder + "sun.png"));
+        click(app_->startScreen(), "cmdStart"); // checked again: a picture went since
+        QVERIFY(!app_->windows.board() && !control(app_->startScreen(), "cmdStart").isEnabled());
+        QVERIFY(QFile::rename(folder + "sun.png", folder + "lists/weather/sun.png"));
+        QTest::keyClick(box, Qt::Key_F4); // the choice opens: looked for afresh, checked again
         click(app_->startScreen(), "cmdStart");
         QCOMPARE(app_->board().findChildren<Label*>(QRegularExpression("^lbl\\(")).size(), 6);
         QVERIFY(spoil(folder, "|settings.ini")); // neither read nor written over
