@@ -41,14 +41,6 @@
         <translation>%1、単語「%2」の上</translation>
     </message>
     <message>
-        <source>%1, matched</source>
-        <translation>%1、できた</translation>
-    </message>
-    <message>
-        <source>%1, not matched</source>
-        <translation>%1、まだ</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <translation>%1。%2</translation>
     </message>
@@ -77,16 +69,24 @@
         <translation>記録の数: %1。</translation>
     </message>
     <message>
-        <source>The best time: %1. %2</source>
-        <translation>いちばん速い記録: %1。%2</translation>
-    </message>
-    <message>
         <source>Every time, the newest first</source>
         <translation>すべての記録、新しい順</translation>
     </message>
     <message>
         <source>The times of %1. %2</source>
         <translation>%1 の記録。%2</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>できた</translation>
+    </message>
+    <message>
+        <source>not matched</source>
+        <translation>まだ</translation>
+    </message>
+    <message>
+        <source>The best time: %1, %2. %3</source>
+        <translation>いちばん速い記録: %1、%2。%3</translation>
     </message>
 </context>
 <context>

@@ -13,10 +13,9 @@ QString tileName(const QString& picture, const QString& word, bool picked) {
         .arg(picture, word);
 }
 
-QString wordName(const QString& word, bool matched) {
-    return (matched ? QCoreApplication::translate("GameBoard", "%1, matched")
-                    : QCoreApplication::translate("GameBoard", "%1, not matched"))
-        .arg(word);
+QString matchedName(bool matched) {
+    return matched ? QCoreApplication::translate("GameBoard", "matched")
+                   : QCoreApplication::translate("GameBoard", "not matched");
 }
 
 QString matchNotice(const QStringList& words, const QString& score) {
@@ -40,10 +39,12 @@ QString newRoundNotice(const QString& score) {
     return QCoreApplication::translate("GameBoard", "New round. %1").arg(score);
 }
 
-QString resultsNotice(const QString& list, const QString& best, qsizetype listed) {
+QString resultsNotice(const QString& list, const QString& bestTime, const QString& bestName,
+                      qsizetype listed) {
     QString said = QCoreApplication::translate("GameBoard", "Times listed: %1.").arg(listed);
-    if (!best.isEmpty())
-        said = QCoreApplication::translate("GameBoard", "The best time: %1. %2").arg(best, said);
+    if (!bestTime.isEmpty())
+        said = QCoreApplication::translate("GameBoard", "The best time: %1, %2. %3")
+                   .arg(bestTime, bestName, said);
     if (!list.isEmpty())
         said = QCoreApplication::translate("GameBoard", "The times of %1. %2")
                    .arg(u'“' + list + u'”', said);

@@ -11,8 +11,8 @@ namespace pictolex {
 
 // A tile: "banana, on the word airplane", and ", picked up" while it is picked.
 QString tileName(const QString& picture, const QString& word, bool picked);
-// A word, and the tile above it: "airplane, matched" or "airplane, not matched".
-QString wordName(const QString& word, bool matched);
+// Whether a tile's word is matched: "matched" or "not matched".
+QString matchedName(bool matched);
 // A move that matched words: "banana. Score =  5 / 36", every word named.
 QString matchNotice(const QStringList& words, const QString& score);
 // "banana, picked up", "banana, put down".
@@ -22,9 +22,10 @@ QString putDownNotice(const QString& picture);
 QString wrongNotice(const QString& picture, const QString& word);
 // "New round. Score = 0 / 36".
 QString newRoundNotice(const QString& score);
-// What "See All Times" shows: the list's name (none for the game's own words), the best record,
-// if any, and how many lines are listed.
-QString resultsNotice(const QString& list, const QString& best, qsizetype listed);
+// What "See All Times" shows: the list's name (none for the game's own words), the best time
+// and who took it, if there is a best, and how many lines are listed.
+QString resultsNotice(const QString& list, const QString& bestTime, const QString& bestName,
+                      qsizetype listed);
 // The list of every result.
 QString resultsListName();
 

@@ -14,6 +14,7 @@
 #include "design/fonts.h"
 #include "results/results_list.h"
 #include "results/results_log.h"
+#include "results/results_record.h"
 #include "round/round_pictures.h"
 #include "sound/sound_player.h"
 
@@ -53,7 +54,7 @@ GameBoard::GameBoard(const Platform& platform, Round round)
     buildButtons();
     buildResultsView();
     notice_ = new Notice(this, platform.realTimers);
-    notice_->setObjectName(QStringLiteral("notice"));
+    notice_->setObjectName(QStringLiteral("notices"));
     drag_ = new PictureDrag({this, [this](QPoint at) { return cellAt(at); },
                              [this](int cell) { return img[size_t(cell)]->isDraggable(); },
                              [this](int cell) -> Picture& { return *img[size_t(cell)]; }});
@@ -190,18 +191,13 @@ void GameBoard::showTiles(bool all) {
     }
 }
 
-// Each word's colour, and whether its tile can be dragged. A screen reader hears from the word,
-// and from the tile above it, whether it is matched.
+// Each word's colour, and whether its tile can be dragged, which a screen reader hears from the
+// tile.
 void GameBoard::showPairStates() {
     for (int i = 1; i <= model_.cellCount(); ++i) {
         const bool matched = model_.isMatched(i);
         lbl[size_t(i)]->setBackColor(matched ? colors::kCyan : colors::kPink);
         img[size_t(i)]->setDraggable(!matched);
-        const QString name = wordName(model_.word(i), matched);
-        if (lbl[size_t(i)]->accessibleName() != name) {
-            lbl[size_t(i)]->setAccessibleName(name);
-            img[size_t(i)]->setAccessibleDescription(name);
-        }
     }
 }
 
@@ -222,16 +218,17 @@ void GameBoard::pick(int cell) {
         img[size_t(cell)]->setPicked(true);
 }
 
-// The results list covers the tiles, which then take neither the focus nor a press.
+// The results list covers the tiles, which then take neither the focus nor a press. (Turning
+// them off and on would tell a screen reader of every one, more than it takes at once.)
 void GameBoard::coverTiles(bool covered) {
     List1->setVisible(covered);
     for (int i = 1; i <= model_.cellCount(); ++i)
-        img[size_t(i)]->setEnabled(!covered);
+        img[size_t(i)]->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
 }
 
 int GameBoard::cellAt(QPoint onBoard) const {
-    for (int i = 1; i <= model_.cellCount(); ++i)
-        if (img[size_t(i)]->isEnabled() && img[size_t(i)]->geometry().contains(onBoard))
+    for (int i = 1; i <= model_.cellCount() && !List1->isVisible(); ++i)
+        if (img[size_t(i)]->geometry().contains(onBoard))
             return i;
     return 0;
 }
@@ -413,8 +410,16 @@ void GameBoard::cmdSeeTimes_Click() {
     lblBest->show();
     lblBestTitle->show();
     lblListName->setVisible(!round_.list.isBuiltIn());
-    notice_->say(resultsNotice(round_.list.name,
-                               lblBest->caption().remove(QChar(0x200E)).simplified(), listed));
+    List1->setFocus(); // its newest row current, read as the focus comes to it
+    sayResults(lblBest->caption(), listed);
+}
+
+// The list's name, the best time and who took it, and how many times are listed.
+void GameBoard::sayResults(const QString& best, qsizetype listed) {
+    const std::optional<qint64> seconds = parseRecordTime(QStringView(best));
+    const QString name = best.left(best.lastIndexOf(kTimeLabel)).remove(QChar(0x200E)).trimmed();
+    notice_->say(resultsNotice(round_.list.name, seconds ? formatElapsed(*seconds) : QString(),
+                               name, listed));
 }
 
 void GameBoard::Form_Unload() {

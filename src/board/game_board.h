@@ -73,6 +73,7 @@ private:
     void putDown();
     void coverTiles(bool covered);
     void speak(int cell);
+    void sayResults(const QString& best, qsizetype listed);
     bool touched(QTouchEvent* event);
     void fingerDown(Pointer finger, QPoint at);
     void fingerUp(Pointer finger, QPoint at);

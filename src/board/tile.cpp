@@ -11,9 +11,30 @@
 
 namespace pictolex {
 
+namespace {
+
+// A tile as a screen reader finds it: a button, as it is chosen, named by its picture and word
+// and described by whether its word is matched. The name is read afresh each time it is asked
+// for, and no change of it is told: a deal renames every tile at once, which would flood a
+// screen reader, and one does not speak a renamed tile anyway.
+class TileAccessible : public QAccessibleWidget {
+public:
+    explicit TileAccessible(QWidget* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+    QString text(QAccessible::Text kind) const override {
+        const auto& tile = static_cast<const Tile&>(*widget());
+        if (kind == QAccessible::Name)
+            return tileName(tile.tag(), tile.word(), tile.isPicked());
+        if (kind == QAccessible::Description)
+            return matchedName(!tile.isDraggable());
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+} // namespace
+
 Tile::Tile(int index, QString word, QWidget* parent)
     : Picture(parent), index_(index), word_(std::move(word)) {
-    installAccessibleRole<Tile, QAccessible::Button>(); // a button to a screen reader: it is chosen
+    installAccessibleInterface<Tile, TileAccessible>();
     setObjectName(QStringLiteral("img(%1)").arg(index));
     setFocusPolicy(Qt::TabFocus);
 }
@@ -21,7 +42,6 @@ Tile::Tile(int index, QString word, QWidget* parent)
 void Tile::setContents(const QString& tag, const QImage& picture) {
     tag_ = tag;
     setImage(picture);
-    rename();
 }
 
 void Tile::setPicked(bool picked) {
@@ -29,11 +49,6 @@ void Tile::setPicked(bool picked) {
         return;
     picked_ = picked;
     update();
-    rename();
-}
-
-void Tile::rename() {
-    setAccessibleName(tileName(tag_, word_, picked_));
 }
 
 void Tile::placeWithRoom(const QRect& target, const QRect& picture) {

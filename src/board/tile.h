@@ -17,7 +17,8 @@ public:
     Tile(int index, QString word, QWidget* parent);
 
     int index() const { return index_; }
-    QString tag() const { return tag_; }
+    const QString& word() const { return word_; }
+    const QString& tag() const { return tag_; }
     void setContents(const QString& tag, const QImage& picture);
     bool isDraggable() const { return draggable_; }
     void setDraggable(bool draggable) { draggable_ = draggable; }
@@ -36,8 +37,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void rename();
-
     int index_;
     QString word_;
     QString tag_;

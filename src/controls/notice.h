@@ -9,13 +9,13 @@ namespace pictolex {
 
 class WindowTimer;
 
-// Messages for screen readers, with no room on the screen: a notification shown afresh under
-// each message's name, which AT-SPI screen readers speak as it appears, wherever the focus is. A
-// change of name they speak only on the focus, and an alert Qt does not pass on to them at all.
-// A screen reader reads the name a little after the notification shows, and takes a second one
-// shown soon after for the same: so each message has the notification to itself for a while
-// (its timer, "noticeTimer"), the next waiting its turn, and the last is taken away after its
-// while, never to be read again.
+// Messages for screen readers, with no room on the screen: each a notification of its own, named
+// before it shows and never renamed, which AT-SPI screen readers speak as it appears, wherever
+// the focus is. A change of name they speak only on the focus, and an alert Qt does not pass on
+// to them at all. A screen reader reads a notification's name a little after it shows, later
+// still when it is busy, and takes a second one shown soon after for the same: so each message
+// has a while to itself (the timer "noticeTimer"), the next waiting its turn; then it is hidden,
+// never to be read again, and its notification goes some messages later.
 class Notice : public QWidget {
     Q_OBJECT
 public:
