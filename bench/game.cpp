@@ -49,6 +49,11 @@ Game::~Game() {
     }
 }
 
+void Game::runInstead(const QString& name, const QStringList& arguments) {
+    process_.setProgram(QCoreApplication::applicationDirPath() + '/' + name);
+    process_.setArguments(arguments);
+}
+
 void Game::start() {
     process_.start();
     if (!process_.waitForStarted())

@@ -22,6 +22,8 @@ public:
                   bool counted = true);
     ~Game();
 
+    // Runs instead the program `name` beside the benchmarks, with `arguments`.
+    void runInstead(const QString& name, const QStringList& arguments);
     void start(); // throws std::runtime_error when it cannot
     pid_t pid() const { return pid_t(process_.processId()); }
     bool running();

@@ -18,9 +18,22 @@ struct Free {
     void operator()(void* reply) const { std::free(reply); }
 };
 
+// The size of `window`, or of the window inside it when it is a frame.
+QSize clientSize(xcb_connection_t* c, xcb_window_t window) {
+    const std::unique_ptr<xcb_query_tree_reply_t, Free> tree{
+        xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
+    if (tree && xcb_query_tree_children_length(tree.get()) > 0)
+        window = xcb_query_tree_children(tree.get())[0];
+    const std::unique_ptr<xcb_get_geometry_reply_t, Free> geometry{
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
+    if (!geometry)
+        throw std::runtime_error("the mapped window went before its size was read");
+    return {geometry->width, geometry->height};
+}
+
 } // namespace
 
-double msToMap(Game& game) {
+double msToMap(Game& game, QSize* size) {
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection{
         xcb_connect(nullptr, nullptr), &xcb_disconnect};
     xcb_connection_t* const c = connection.get();
@@ -35,8 +48,12 @@ double msToMap(Game& game) {
     while (msSince(started) < 20000 && game.running()) {
         while (const std::unique_ptr<xcb_generic_event_t, Free> event{xcb_poll_for_event(c)}) {
             const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
-            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && !mapped->override_redirect)
-                return msSince(started);
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY || mapped->override_redirect)
+                continue;
+            const double ms = msSince(started);
+            if (size)
+                *size = clientSize(c, mapped->window);
+            return ms;
         }
         if (xcb_connection_has_error(c))
             throw std::runtime_error("lost the connection to the X display");

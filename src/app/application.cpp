@@ -28,6 +28,8 @@ void prepareProcess() {
 
 namespace {
 
+constexpr int kSoundReadyMs = 1500;
+
 // A sound server that never answers keeps the audio thread inside the sound library, where it
 // can be neither stopped nor waited for, and a speech engine once made is never torn down: then
 // the program leaves at once with `status`, without the destructors, which would tear down what
@@ -55,8 +57,11 @@ int runGame(QApplication& app, const QString& askedList) {
     system.random.reseedFromTime();
     GameWindows windows(system.platform(), askedList, [] { QCoreApplication::quit(); });
     windows.startScreen().show();
-    // Sound is got ready once the start screen is up, well before its first word.
-    QTimer::singleShot(300, &windows.startScreen(), [&system] { system.audio.prepare(); });
+    // The sound output, which weighs some megabytes, is got ready once the start screen has
+    // long been up, and still more than a second before the demonstration's first word, which
+    // comes at 2.7 s.
+    QTimer::singleShot(kSoundReadyMs, &windows.startScreen(),
+                       [&system] { system.audio.prepare(); });
     const int status = app.exec();
     leaveIfStuck(system.audio, status);
     return status;
