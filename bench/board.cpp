@@ -59,10 +59,9 @@ double untilRepaint(const Repaints& repaints, const std::function<void()>& step)
 QWidget& shownBoard() {
     const Instant asked = std::chrono::steady_clock::now();
     for (;;) {
-        for (QWidget* shown : QApplication::topLevelWidgets())
-            if (shown->objectName() == QLatin1String("frmBack") && shown->windowHandle() &&
-                shown->windowHandle()->isExposed())
-                return *shown;
+        QWidget* board = findWindow("frmBack");
+        if (board && board->windowHandle() && board->windowHandle()->isExposed())
+            return *board;
         if (msSince(asked) > 20000)
             throw std::runtime_error("the board did not show within 20 s");
         QApplication::processEvents(QEventLoop::AllEvents, 10);

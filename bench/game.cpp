@@ -89,10 +89,16 @@ int playInside(int argc, char* argv[], const std::function<void()>& drive) {
     return runGame(app);
 }
 
-QWidget& window(const char* name) {
+QWidget* findWindow(const char* name) {
     for (QWidget* shown : QApplication::topLevelWidgets())
         if (shown->objectName() == QLatin1String(name))
-            return *shown;
+            return shown;
+    return nullptr;
+}
+
+QWidget& window(const char* name) {
+    if (QWidget* found = findWindow(name))
+        return *found;
     throw std::runtime_error(std::string("no window ") + name);
 }
 

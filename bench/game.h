@@ -39,7 +39,10 @@ private:
 // `drive` once the start screen shows; the game ends when `drive` returns. Answers the status.
 int playInside(int argc, char* argv[], const std::function<void()>& drive);
 
-// The game's window of that object name ("frmS", "frmBack"), played inside this program.
+// The game's window of that object name ("frmS", "frmBack"), played inside this program; null
+// when there is none.
+QWidget* findWindow(const char* name);
+// The same, which must be there.
 QWidget& window(const char* name);
 
 // Puts `picture` (hard links to it) in `folder` under each built-in word's name, and for a word
