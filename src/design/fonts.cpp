@@ -5,9 +5,10 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QHash>
 #include <QStringList>
-#include <algorithm>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace pictolex {
@@ -28,6 +29,14 @@ void installFontSubstitutions() {
                                                            QStringLiteral("Noto Sans CJK JP")});
 }
 
+// Whether `family` is installed, asked of the font database once a family: each question
+// lists every family it knows.
+bool installed(const QString& family) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    return found != known.cend() ? *found : *known.insert(family, QFontDatabase::hasFamily(family));
+}
+
 } // namespace
 
 QFont namedFont(const QString& family, double points, bool bold, bool italic) {
@@ -46,7 +55,7 @@ QFont namedFont(const QString& family, double points, bool bold, bool italic) {
     font.setBold(bold);
     font.setItalic(italic);
     const bool pop = family == fonts::kPopP || family == fonts::kPopS;
-    if (pop && !QFontDatabase::hasFamily(family)) {
+    if (pop && !installed(family)) {
         // The pop face is heavy by nature; its stand-in must be too.
         font.setFamily(kHeavyDisplay);
         font.setWeight(QFont::Black);
