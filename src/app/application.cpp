@@ -7,6 +7,7 @@
 #include "app/list_report.h"
 #include "app/system_platform.h"
 #include "app/translations.h"
+#include "controls/picture.h"
 #include "platform/install_layout.h"
 #include "platform/process.h"
 #include "sound/lazy_audio.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -50,7 +52,7 @@ int runGame(QApplication& app, const QString& askedList) {
     QApplication::setApplicationName(QStringLiteral("pictolex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pictolex"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictolex.ico")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(iconImage(QStringLiteral("pictolex")))));
     installTranslations(app);
 
     SystemPlatform system(QCoreApplication::applicationDirPath());

@@ -26,23 +26,25 @@ void Picture::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()), image_);
 }
 
+namespace {
+
+// A PNG of the program's own, read by Qt's built-in reader: a reader left to find the format
+// would load every image plugin to ask it first.
+QImage ownPicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    // Premultiplied, as a painter draws it, so that it is not converted at every paint.
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
 QImage iconImage(const QString& name) {
-    QImageReader reader(QStringLiteral(":/icons/%1.ico").arg(name));
-    QImage best;
-    // An icon file holds several images; the tiles show the 32 by 32 one.
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        const QImage image = reader.read();
-        if (image.size() == QSize(32, 32))
-            return image;
-        if (best.isNull() || image.width() > best.width())
-            best = image;
-    }
-    return best;
+    return ownPicture(QStringLiteral(":/icons/%1.png").arg(name));
 }
 
 QImage largePicture(const QString& word) {
-    const QImage large(QStringLiteral(":/pictures/%1.png").arg(word));
+    const QImage large = ownPicture(QStringLiteral(":/pictures/%1.png").arg(word));
     return large.isNull() ? iconImage(word) : large;
 }
 
