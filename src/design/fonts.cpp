@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace pictolex {
 
@@ -19,38 +20,47 @@ const QString kHeavyDisplay = QStringLiteral("M PLUS 1");
 // The face for Japanese in words written in the sans-serif face, which has none.
 const QString kJapanese = QStringLiteral("IPAPGothic");
 
-// Tells Qt which installed family stands in for each named family that is missing. The pop
+// The installed families that stand in for a named family that is missing, best first. The pop
 // face has its stand-in chosen in namedFont, weight and all.
-void installFontSubstitutions() {
-    QFont::insertSubstitutions(fonts::kHandwriting, QStringList{QStringLiteral("Dancing Script")});
-    QFont::insertSubstitutions(fonts::kSansSerif, QStringList{QStringLiteral("Liberation Sans"),
-                                                              QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(fonts::kGothic, QStringList{QStringLiteral("IPAPGothic"),
-                                                           QStringLiteral("Noto Sans CJK JP")});
+QStringList standIns(const QString& family) {
+    if (family == fonts::kHandwriting)
+        return {QStringLiteral("Dancing Script")};
+    if (family == fonts::kSansSerif)
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    if (family == fonts::kGothic)
+        return {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    return {};
 }
 
-// Whether `family` is installed, asked of the font database once a family: each question
-// lists every family it knows.
+// Whether `family` is installed, asked of the font database once a family.
 bool installed(const QString& family) {
     static QHash<QString, bool> known;
     const auto found = known.constFind(family);
-    return found != known.cend() ? *found : *known.insert(family, QFontDatabase::hasFamily(family));
+    return found != known.cend()
+               ? *found
+               : *known.insert(family,
+                               QFontDatabase::families().contains(family, Qt::CaseInsensitive));
+}
+
+// Those of `families` that are installed, or all of them when none is. Each missing family
+// that Qt is asked for costs a sort of every installed face by fontconfig when its font is
+// first drawn.
+QStringList installedOf(const QStringList& families) {
+    QStringList there;
+    std::copy_if(families.cbegin(), families.cend(), std::back_inserter(there), installed);
+    return there.isEmpty() ? families : there;
 }
 
 } // namespace
 
 QFont namedFont(const QString& family, double points, bool bold, bool italic) {
-    static const bool substituted = [] {
-        installFontSubstitutions();
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(family);
-    if (family == fonts::kSansSerif) {
-        // The family, its stand-ins, then a Japanese face: a word in any of the scripts a list
-        // may use shows whole.
-        font.setFamilies(QStringList{family} + QFont::substitutes(family) + QStringList{kJapanese});
-    }
+    QStringList families = installedOf(QStringList{family} + standIns(family));
+    // The sans-serif face's words may be in any of the scripts a list may use: a Japanese face
+    // follows, so that they show whole.
+    if (family == fonts::kSansSerif)
+        families << kJapanese;
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setItalic(italic);

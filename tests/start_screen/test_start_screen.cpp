@@ -327,6 +327,30 @@ private Q_SLOTS:
         QCOMPARE(control<Label>(app_->board(), "lbl(36)").caption(), "umbrella");
     }
 
+    // Each control shows in the installed face that stands in for its font, none of which is
+    // installed under its own name.
+    void controlsShowInTheirFaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<bool>("black"); // the pop face is heavy by nature, and so its stand-in
+        QTest::newRow("title, handwriting")
+            << QString("Label3") << QString("Dancing Script") << false;
+        QTest::newRow("credit line, Japanese gothic")
+            << QString("Label2") << QString("IPAPGothic") << false;
+        QTest::newRow("Name, pop") << QString("Label4") << QString("M PLUS 1") << true;
+        QTest::newRow("name box, Japanese gothic")
+            << QString("txtName") << QString("IPAPGothic") << false;
+        QTest::newRow("Start, pop") << QString("cmdStart") << QString("M PLUS 1") << true;
+        QTest::newRow("a word, sans-serif")
+            << QString("lbl1") << QString("Liberation Sans") << false;
+    }
+    void controlsShowInTheirFaces() {
+        QFETCH(QString, name);
+        const QFontInfo shown(control(app_->startScreen(), name).font());
+        QTEST(shown.family(), "face");
+        QTEST(shown.weight() == QFont::Black, "black");
+    }
+
     void nameBoxKeepsNamesOnOneLine_data() {
         QTest::addColumn<QStringList>("typedPastedKept");
         QTest::newRow("26th character refused")
