@@ -1,13 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Pictolex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // icon-pictures FOLDER ICON...: writes, for each icon file, the picture the game shows of it (its
-// 32 by 32 image) to FOLDER as a PNG of the same name. Run at build time, so that the game reads
-// its pictures as PNG, which Qt reads without a plugin, and never converts an icon's mask itself.
+// 32 by 32 image) to FOLDER, as a file of the same name ending in .pixels: its width and height
+// as two 32-bit numbers, then its premultiplied ARGB pixels row after row, both in this
+// machine's byte order, as the game holds a picture in memory. Run at build time, so that the
+// game copies its pictures out of its resources with no decoder, no image plugin and no
+// conversion, and never converts an icon's mask itself.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -19,9 +24,19 @@ QImage shownImage(const QString& icon) {
     for (int i = 0; i < reader.imageCount(); ++i) {
         reader.jumpToImage(i);
         if (const QImage image = reader.read(); image.size() == kShownSize)
-            return image;
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     return {};
+}
+
+bool writePixels(const QImage& image, const QString& path) {
+    const std::array<quint32, 2> size{quint32(image.width()), quint32(image.height())};
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(size.data()), sizeof size) == sizeof size &&
+           file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) ==
+               image.sizeInBytes() &&
+           file.flush();
 }
 
 } // namespace
@@ -36,11 +51,11 @@ int main(int argc, char* argv[]) {
     const QDir folder(arguments[1]);
     for (const QString& icon : arguments.mid(2)) {
         const QImage image = shownImage(icon);
-        const QString png = folder.filePath(QFileInfo(icon).completeBaseName() + ".png");
-        if (image.isNull() || !image.save(png, "PNG")) {
+        const QString pixels = folder.filePath(QFileInfo(icon).completeBaseName() + ".pixels");
+        if (image.isNull() || !writePixels(image, pixels)) {
             std::fprintf(stderr, "icon-pictures: %s has no %dx%d image, or %s cannot be written\n",
                          qPrintable(icon), kShownSize.width(), kShownSize.height(),
-                         qPrintable(png));
+                         qPrintable(pixels));
             return 1;
         }
     }
