@@ -8,6 +8,7 @@
 #include "app/system_platform.h"
 #include "app/translations.h"
 #include "controls/picture.h"
+#include "design/font_configuration.h"
 #include "platform/install_layout.h"
 #include "platform/process.h"
 #include "sound/lazy_audio.h"
@@ -26,6 +27,7 @@ namespace pictolex {
 void prepareProcess() {
     ignoreFileSizeSignal();
     sendSoundLibraryLogToSystemLog();
+    shareOneMemoryPool();
 }
 
 namespace {
@@ -121,7 +123,9 @@ int runProgram(int argc, char* argv[]) {
         installTranslations(app);
         return reportOnList(arguments.checkFolder);
     }
+    FontConfigurationReading fonts; // while the display is connected
     QApplication app(argc, argv);
+    fonts.wait();
     return runGame(app, arguments.list);
 }
 

@@ -4,6 +4,9 @@
 
 #include <csignal>
 #include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace pictolex {
 
@@ -15,6 +18,12 @@ void sendSoundLibraryLogToSystemLog() {
     // PulseAudio's client library writes to standard error unless this is set.
     if (!std::getenv("PULSE_LOG_JOURNAL"))
         ::setenv("PULSE_LOG_SYSLOG", "1", 0);
+}
+
+void shareOneMemoryPool() {
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 1);
+#endif
 }
 
 } // namespace pictolex

@@ -17,4 +17,9 @@ void ignoreFileSizeSignal();
 // player chose otherwise.
 void sendSoundLibraryLogToSystemLog();
 
+// All threads allocate from one memory pool: the game's few threads (the display's events, the
+// sound, the reading of the font configuration) seldom allocate at once, and a pool of each's
+// own would keep what each frees for itself alone, some hundreds of kilobytes in all.
+void shareOneMemoryPool();
+
 } // namespace pictolex
