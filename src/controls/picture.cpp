@@ -42,23 +42,29 @@ QImage ownPicture(const QString& path) {
     return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// A picture made at build time (tools/icon-pictures.cpp): its width and height as two 32-bit
-// numbers, then its premultiplied ARGB pixels row after row, in this machine's byte order. Copied
-// as it stands, with no decoder: Qt's image reader would first list every image plugin.
+// A picture made at build time (tools/icon-pictures.cpp): its width, height and number of
+// colours as 32-bit numbers, its colours (ARGB), then a byte for each pixel, the number of its
+// colour, row after row; numbers in this machine's byte order. Read with no decoder: Qt's image
+// reader would first list every image plugin.
 QImage builtPicture(const QString& path) {
-    const QResource resource(path);
-    const QByteArray bytes = resource.uncompressedData();
-    std::array<quint32, 2> size{};
-    if (bytes.size() < qsizetype(sizeof size))
+    const QByteArray bytes = QResource(path).uncompressedData();
+    std::array<quint32, 3> head{};
+    if (bytes.size() < qsizetype(sizeof head))
         return {};
-    std::memcpy(size.data(), bytes.constData(), sizeof size);
-    if (size[0] > kLargestBuilt || size[1] > kLargestBuilt)
+    std::memcpy(head.data(), bytes.constData(), sizeof head);
+    const auto [width, height, count] = head;
+    if (width > kLargestBuilt || height > kLargestBuilt || count > 256 ||
+        quint64(bytes.size()) != sizeof head + count * sizeof(QRgb) + quint64(width) * height)
         return {};
-    QImage image{int(size[0]), int(size[1]), QImage::Format_ARGB32_Premultiplied};
-    if (image.isNull() || bytes.size() != qsizetype(sizeof size) + image.sizeInBytes())
-        return {};
-    std::memcpy(image.bits(), bytes.constData() + sizeof size, size_t(image.sizeInBytes()));
-    return image;
+    QList<QRgb> colours(count);
+    std::memcpy(colours.data(), bytes.constData() + sizeof head, count * sizeof(QRgb));
+    QImage image{int(width), int(height), QImage::Format_Indexed8};
+    image.setColorTable(colours);
+    const char* pixels = bytes.constData() + sizeof head + count * sizeof(QRgb);
+    for (quint32 y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(int(y)), pixels + y * width, width);
+    // Premultiplied, as a painter draws it, so that it is not converted at every paint.
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace
