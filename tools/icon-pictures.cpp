@@ -36,7 +36,8 @@ QImage numbered(const QImage& image) {
     QList<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb colour = qAlpha(image.pixel(x, y)) == 0 ? 0 : image.pixel(x, y);
+            const QRgb pixel = image.pixel(x, y);
+            const QRgb colour = qAlpha(pixel) == 0 ? 0 : pixel;
             qsizetype number = colours.indexOf(colour);
             if (number < 0 && colours.size() == 256)
                 return {};
